@@ -1,0 +1,49 @@
+#include "desktop.h"
+
+#include <QDir>
+
+namespace platform {
+
+QString formatDateTime(const Desktop &desktop, const QDateTime &when, QStringView pattern)
+{
+    if (pattern == u"ddddd")
+        return desktop.shortDate(when.date());
+    if (pattern == u"hh:nn")
+        return when.time().toString(QStringLiteral("HH:mm"));
+    if (pattern == u"yy mm dd")
+        return when.date().toString(QStringLiteral("yy MM dd"));
+    return QString();
+}
+
+QString pathInFolder(const QString &folder, const QString &name)
+{
+    return folder + QDir::separator() + name;
+}
+
+QString fileNamePart(const QString &path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return cut < 0 ? path : path.mid(cut + 1);
+}
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString programFileName(const QString &baseName)
+{
+#ifdef Q_OS_WIN
+    return baseName + QStringLiteral(".exe");
+#else
+    return baseName;
+#endif
+}
+
+}  // namespace platform

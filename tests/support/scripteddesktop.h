@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+// A desktop that answers from a script and records every call, so a window test never waits on
+// a real dialog. The file system is the real one: tests run in their own temporary folders.
+class ScriptedDesktop : public platform::Desktop {
+public:
+    struct Call {
+        QString kind;     // "messageBox", "openFileDialog", "saveFileDialog", "openDocument", "startProgram", "endProgram"
+        QStringList args; // messageBox: text, title, style; dialogs: title, filter, preset, overwrite; others: path, folder
+    };
+
+    // Answers, taken from the front. An empty queue answers OK, or a cancelled dialog.
+    std::deque<int> messageAnswers;
+    std::deque<platform::FileDialogResult> openAnswers;
+    std::deque<platform::FileDialogResult> saveAnswers;
+
+    QString folder;
+    QDateTime clock = QDateTime(QDate(2026, 12, 9), QTime(14, 5));
+    QString shortDateText = QStringLiteral("2026-12-09");
+    // Start programs for real (a test may check that a script ran).
+    bool startForReal = false;
+
+    std::vector<Call> calls;
+    bool ended = false;
+
+    // Queue a chosen file for the next open or save dialog.
+    void chooseOpen(const QString &path);
+    void chooseSave(const QString &path);
+    void cancelOpen();
+    void cancelSave();
+
+    // The calls of one kind, in order.
+    std::vector<Call> callsOf(const QString &kind) const;
+    // Every message box so far as text, title and style.
+    std::vector<QStringList> messages() const;
+
+    int messageBox(QWidget *owner, const QString &text, const QString &title, int style) override;
+    platform::FileDialogResult openFileDialog(QWidget *owner, const platform::FileDialogOptions &options) override;
+    platform::FileDialogResult saveFileDialog(QWidget *owner, const platform::FileDialogOptions &options) override;
+    void openDocument(QWidget *owner, const QString &path, const QString &workingFolder) override;
+    bool startProgram(const QString &path, const QString &workingFolder) override;
+    QString programFolder() const override { return folder; }
+    bool fileExists(const QString &path) const override;
+    std::optional<QDateTime> fileTimestamp(const QString &path) const override;
+    QDateTime now() const override { return clock; }
+    QString shortDate(const QDate &) const override { return shortDateText; }
+    std::optional<QImage> loadPicture(const QString &path) const override;
+    void endProgram() override;
+
+    static platform::FileDialogResult chosen(const QString &path);
+};
+
+}  // namespace testing_support

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vocabulary {
+
+constexpr int kMaxWords = 400;
+constexpr int kMaxMeanings = 4;
+
+// One word of language 1 with its meanings in language 2 and the drill's marks for them.
+struct ordpost {
+    QString ord;                          // the answer the pupil must type
+    std::array<QString, kMaxMeanings> bet; // meanings 1 to 4 at [0] to [3]; the prompts
+    std::array<bool, kMaxMeanings> fragad{}; // meaning asked in this drill
+    std::array<bool, kMaxMeanings> fel{};    // meaning answered wrongly in this drill
+    int antalbet = 0;                     // meanings that belong to the vocabulary, 0 to 4
+};
+
+// A vocabulary as read from a file.
+struct Glosor {
+    std::vector<ordpost> ordlista;  // entries 1 to antalord at [0] to [antalord - 1], in file order
+    QString sprak1;                 // name of language 1: the words
+    QString sprak2;                 // name of language 2: the meanings
+
+    int antalord() const { return static_cast<int>(ordlista.size()); }
+    // The number of questions in one full drill.
+    int summabet() const;
+};
+
+enum class LoadError {
+    None,
+    CannotRead,       // missing file, no name, a folder, no permission
+    Empty,            // not even a header
+    CutPair,          // the file ends after a word, before its meanings
+    TooManyWords,     // a 401st entry
+    TooManyMeanings,  // a fifth meaning in one entry
+};
+
+struct LoadResult {
+    std::optional<Glosor> glosor;
+    LoadError error = LoadError::None;
+};
+
+// The language names from a header such as "[Svenska-Engelska]": the first character is skipped,
+// "-" switches to language 2 (once; further ones are dropped), "]" ends the header.
+std::pair<QString, QString> languageNames(const QString &header);
+
+// Parses a whole vocabulary text. Nothing is taken from a text that fails.
+LoadResult parseVocabulary(QStringView text);
+
+// Turns the bytes of a vocabulary file into text.
+QString decodeVocabulary(const QByteArray &bytes);
+
+// Reads and parses a vocabulary file.
+LoadResult loadVocabularyFile(const QString &path);
+
+}  // namespace vocabulary
