@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 namespace testing_support {
 
@@ -38,6 +39,23 @@ bool TempFolder::exists(const QString &name) const
 QString dataFolder()
 {
     return QStringLiteral(PLUGO_DATA_DIR);
+}
+
+void installPictures(const QString &folder)
+{
+    for (const QString name : {QStringLiteral("smiling.gif"), QStringLiteral("argtant.gif")}) {
+        const QString shipped = platform::pathInFolder(dataFolder(), name);
+        const QString target = platform::pathInFolder(folder, name);
+        QFile::remove(target);
+        if (QFileInfo::exists(shipped)) {
+            QFile::copy(shipped, target);
+        } else {
+            // Readers find the format from the contents, so a PNG under the name serves.
+            QImage image(48, 48, QImage::Format_RGB32);
+            image.fill(name.startsWith(u's') ? Qt::yellow : Qt::red);
+            image.save(target, "PNG");
+        }
+    }
 }
 
 }  // namespace testing_support

@@ -24,4 +24,8 @@ private:
 // The folder of the data files that ship beside the programs.
 QString dataFolder();
 
+// Puts the two feedback pictures, "smiling.gif" and "argtant.gif", in the folder: the shipped ones
+// when they exist, otherwise small stand-ins that load the same way.
+void installPictures(const QString &folder);
+
 }  // namespace testing_support
