@@ -43,7 +43,7 @@ QString dataFolder()
 
 void installPictures(const QString &folder)
 {
-    for (const QString name : {QStringLiteral("smiling.gif"), QStringLiteral("argtant.gif")}) {
+    for (const QString &name : {QStringLiteral("smiling.gif"), QStringLiteral("argtant.gif")}) {
         const QString shipped = platform::pathInFolder(dataFolder(), name);
         const QString target = platform::pathInFolder(folder, name);
         QFile::remove(target);
