@@ -1,6 +1,8 @@
 #include "frmplugo.h"
 
 #include "clicklabel.h"
+#include "frminst.h"
+#include "platform/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/product.h"
 #include "trainer/vocabulary/statistik.h"
@@ -9,12 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 namespace shell {
 
@@ -64,6 +68,7 @@ frmPlugo::frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildControls();
     buildMenus();
+    module_.addWindow(this);
     Form_Load();
     adjustSize();
     setFixedSize(size());
@@ -177,10 +182,13 @@ void frmPlugo::Form_Load()
     lblSprak2->setText(QStringLiteral("Välkommen till ") + platform::productTitle());
     for (QLabel *lbl : {lblRattsvar, lblAntalSprak2, lblAntalSprak1, lblKvar, lblGjorda, lblRatt, lblFel, lblProcRatt})
         lbl->setText(emptyText());
+    module_.readSettings();
+    loadRecentFiles();
 }
 
 void frmPlugo::Form_Activate()
 {
+    module_.applyTips();
     finnskoll();
 }
 
@@ -190,12 +198,52 @@ void frmPlugo::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmPlugo::Form_Unload() {}
+void frmPlugo::Form_Unload()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    saveRecentFiles();
+    if (frmInst_)
+        frmInst_->close();
+}
 
 void frmPlugo::mnuSlut_Click()
 {
+    // The same closing steps as the close box, so files opened in this session stay listed.
     Form_Unload();
     desktop_.endProgram();
+}
+
+void frmPlugo::mnuInst_Click()
+{
+    setEnabled(false);
+    auto *dialog = new frmInst(desktop_, module_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    frmInst_ = dialog;
+    module_.addWindow(dialog);
+    connect(dialog, &QDialog::finished, this, &frmPlugo::settingsClosed);
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = dialog->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        dialog->move(frame.topLeft());
+    }
+    dialog->show();
+    dialog->activateWindow();
+}
+
+void frmPlugo::settingsClosed()
+{
+    if (frmInst_) {
+        frmInst_->deleteLater();
+        frmInst_ = nullptr;
+    }
+    setEnabled(true);
+    if (closing_)
+        return;
+    // The main window is the active one again: changed settings take effect at once.
+    activateWindow();
+    Form_Activate();
 }
 
 // --- Loading ---------------------------------------------------------------------------------
@@ -417,12 +465,94 @@ void frmPlugo::setCheckEnabled(bool enabled)
     mnuRatta->setEnabled(enabled);
 }
 
-// --- Commands of the shell -------------------------------------------------------------------
+// --- Recent files ----------------------------------------------------------------------------
 
-void frmPlugo::mnuInst_Click() {}
-void frmPlugo::mnuT_Click(int) {}
-void frmPlugo::tidigare() {}
-void frmPlugo::finnskoll() {}
+void frmPlugo::loadRecentFiles()
+{
+    const QString path = module_.fileInFolder(QStringLiteral("recentg.txt"));
+    if (!desktop_.fileExists(path))
+        return;
+    QFile file(path);
+    // A list that cannot be read is an empty list; the program goes on.
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    tidigarefiler_ = tidigarefiler::parse(decodeRecentFile(file.read(64 * 1024)));
+    finnskoll();
+}
+
+void frmPlugo::saveRecentFiles()
+{
+    // Replaced whole or not at all; a folder that cannot be written keeps the old list.
+    platform::writeFileAtomically(module_.fileInFolder(QStringLiteral("recentg.txt")),
+                                  encodeRecentFile(tidigarefiler_.serialize()));
+}
+
+void frmPlugo::tidigare()
+{
+    if (tidigarefiler_.add(filnamn_))
+        finnskoll();
+}
+
+void frmPlugo::finnskoll()
+{
+    const int count = tidigarefiler_.closeUp([this](const QString &path) { return desktop_.fileExists(path); });
+    if (count == 0)
+        return;
+    rebuildRecentMenu(tidigarefiler_.entries());
+}
+
+void frmPlugo::rebuildRecentMenu(const QStringList &entries)
+{
+    mnuT[0]->setText(entries.isEmpty() ? QStringLiteral("<tomt>") : recentCaption(entries[0], module_.barafilnamn));
+    mnuT[0]->setData(entries.isEmpty() ? QString() : entries[0]);
+    mnuT[0]->setVisible(true);
+    for (int i = 1; i < 10; ++i) {
+        const bool listed = i < entries.size();
+        mnuT[i]->setText(listed ? recentCaption(entries[i], module_.barafilnamn) : QString());
+        mnuT[i]->setData(listed ? entries[i] : QString());
+        mnuT[i]->setVisible(listed);
+    }
+}
+
+void frmPlugo::mnuT_Click(int index)
+{
+    if (mnuT[index]->text() == QStringLiteral("<tomt>"))
+        return;
+    // The entry that was clicked, as the menu showed it, even if the list has closed up since.
+    const QString clicked = mnuT[index]->data().toString();
+    finnskoll();
+    if (!desktop_.fileExists(trimSpaces(clicked))) {
+        // Gone since the menu was built: it has dropped out of the list; nothing else changes.
+        rebuildRecentMenu(tidigarefiler_.entries());
+        return;
+    }
+    oppnadirekt(clicked);
+}
+
+// --- Companion programs and help -------------------------------------------------------------
+
+void frmPlugo::mnuEdit_Click()
+{
+    const QString editor = module_.fileInFolder(platform::programFileName(QStringLiteral("editor")));
+    if (!desktop_.fileExists(editor)) {
+        desktop_.messageBox(this,
+                            QStringLiteral("Vuzuvevizaduvareziv (editor.exe) hittas inte. Kanske har filen flyttats "
+                                           "eller blivit trasig.\nGå till programmets hemsida och ladda hem en ny "
+                                           "version."),
+                            QStringLiteral("Fel - Fil hittas inte"), platform::MsgOk);
+        return;
+    }
+    if (!desktop_.startProgram(editor, desktop_.programFolder()))
+        desktop_.messageBox(this,
+                            QStringLiteral("Vuzuvevizaduvareziv (editor.exe) kunde inte startas. Kanske har filen "
+                                           "blivit trasig.\nGå till programmets hemsida och ladda hem en ny version."),
+                            QStringLiteral("Fel - Kan inte starta"), platform::MsgOk);
+}
+
+void frmPlugo::mnuGhelp_Click()
+{
+    desktop_.openDocument(this, module_.fileInFolder(QStringLiteral("plugo.html")), desktop_.programFolder());
+}
 void frmPlugo::mnuSparaweb_Click()
 {
     web_.sparaweb(this, ovning_, filnamn_);
@@ -437,7 +567,5 @@ void frmPlugo::mnuOvning_Click()
 {
     web_.ovning(this);
 }
-void frmPlugo::mnuEdit_Click() {}
-void frmPlugo::mnuGhelp_Click() {}
 
 }  // namespace shell

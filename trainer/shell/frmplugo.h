@@ -1,10 +1,12 @@
 #pragma once
 
 #include "moduleplugo.h"
+#include "tidigarefiler.h"
 #include "trainer/web/webcommands.h"
 #include "trainer/vocabulary/ovning.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class QAction;
@@ -20,6 +22,7 @@ class Desktop;
 namespace shell {
 
 class ClickLabel;
+class frmInst;
 
 // The trainer's main window: the vocabulary, the drill and every command.
 class frmPlugo : public QMainWindow {
@@ -33,7 +36,11 @@ public:
     // dialog has closed.
     void Form_Activate();
 
+    // The settings dialog has closed: the main window takes over again.
+    void settingsClosed();
+
     const vocabulary::Ovning &ovning() const { return ovning_; }
+    const tidigarefiler &recentFiles() const { return tidigarefiler_; }
     const QString &filnamn() const { return filnamn_; }
     QString procenttext() const { return procenttext_; }
 
@@ -73,6 +80,9 @@ private:
     void tidigare();
     void finnskoll();
 
+    void loadRecentFiles();
+    void saveRecentFiles();
+    void rebuildRecentMenu(const QStringList &entries);
     void nextQuestionCommand();
     void checkCommand();
     bool showPicture(const QString &name);
@@ -85,6 +95,9 @@ private:
     QString filnamn_;
     QString procenttext_;
     web::WebCommands web_;
+    tidigarefiler tidigarefiler_;
+    QPointer<frmInst> frmInst_;
+    bool closing_ = false;
 
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdNasta = nullptr;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
 #include <QString>
+
+class QWidget;
 
 namespace shell {
 
-// What every part of the trainer shares: the program folder and the four settings.
+// What every part of the trainer shares: the program folder, the four settings and the tooltips.
 class modulePlugo {
 public:
     // The folder of the running program, without surrounding spaces. Set once at start.
@@ -17,6 +21,33 @@ public:
 
     // A file beside the program.
     QString fileInFolder(const QString &name) const;
+    QString settingsPath() const { return fileInFolder(QStringLiteral("plugo.slg")); }
+
+    // Reads the four settings from the settings file, creating it empty when it is missing.
+    void readSettings();
+    // Writes the four settings; false when the file cannot be written (they live on in memory).
+    bool writeSettings() const;
+
+    // Gives every control that has one its tooltip, in the main window and the settings dialog.
+    void visatips();
+    // Takes the same tooltips away.
+    void doljtips();
+    // visatips or doljtips, by the setting.
+    void applyTips();
+    // Whether the tooltips are on now; a settings dialog opened later takes them over.
+    bool tipsShown() const { return tipsShown_; }
+
+    // The windows whose controls carry tooltips: the main window and, while it exists, the dialog.
+    void addWindow(QWidget *window);
+
+private:
+    void setTips(bool shown);
+
+    bool tipsShown_ = false;
+    QList<QPointer<QWidget>> windows_;
 };
+
+// The tooltip of a control, by its window's and its own object name; empty when it has none.
+QString tooltipText(const QString &window, const QString &control);
 
 }  // namespace shell
