@@ -1,21 +1,129 @@
 #include "webcommands.h"
 
+#include "pages.h"
+#include "pagetext.h"
+#include "platform/atomicfile.h"
+#include "platform/desktop.h"
+#include "trainer/shell/moduleplugo.h"
+#include "trainer/vocabulary/ovning.h"
+
 namespace web {
+
+using platform::trimSpaces;
+
+namespace {
+
+const QString kPageFilter = QStringLiteral("html fil (*.html)|*.html");
+
+}  // namespace
+
+QString noVocabularyText()
+{
+    return QStringLiteral("Du måste öppna en glosfil (*.gls) för att kunna spara som webbsida!");
+}
+
+QString noVocabularyTitle()
+{
+    return QStringLiteral("Ingen glosfil öppnad");
+}
+
+QString pageNotSavedText(const QString &path)
+{
+    return QStringLiteral("Websidan kunde inte sparas som\n\"") + path
+        + QStringLiteral("\".\nVälj en annan mapp eller ett annat namn och försök igen.");
+}
+
+QString pageNotSavedTitle()
+{
+    return QStringLiteral("Kunde inte spara");
+}
+
+QString noReportText()
+{
+    return QStringLiteral("Någon senaste övning finns inte sparad. Gör en ny övning först.");
+}
+
+QString noReportTitle()
+{
+    return QStringLiteral("Ingen övning sparad");
+}
 
 WebCommands::WebCommands(platform::Desktop &desktop, const shell::modulePlugo &module)
     : desktop_(desktop), module_(module)
 {
 }
 
-bool WebCommands::senasteovn(const vocabulary::Ovning &, const QString &, const QString &)
+QString WebCommands::reportPath() const
 {
-    return true;
+    return module_.fileInFolder(QStringLiteral("latest_practice.html"));
 }
 
-void WebCommands::sparaweb(QWidget *, const vocabulary::Ovning &, const QString &) {}
+PageContext WebCommands::context(const QString &filnamn) const
+{
+    // One reading of the clock, so the date and the time belong together.
+    const QDateTime now = desktop_.now();
+    PageContext context;
+    context.filnamn = filnamn;
+    context.farg = module_.farg;
+    context.textstorlek = module_.textstorlek;
+    context.date = platform::formatDateTime(desktop_, now, u"ddddd");
+    context.time = platform::formatDateTime(desktop_, now, u"hh:nn");
+    return context;
+}
 
-void WebCommands::oppnaweb(QWidget *) {}
+bool WebCommands::senasteovn(const vocabulary::Ovning &ovning, const QString &filnamn, const QString &procenttext)
+{
+    const QByteArray page =
+        latestPracticePage(ovning.glosor(), DrillResult{ovning.antalratt(), procenttext}, context(filnamn));
+    // Written whole or not at all: a failure leaves the report of the drill before.
+    return platform::writeFileAtomically(reportPath(), page);
+}
 
-void WebCommands::ovning(QWidget *) {}
+void WebCommands::sparaweb(QWidget *owner, const vocabulary::Ovning &ovning, const QString &filnamn)
+{
+    if (trimSpaces(filnamn).isEmpty()) {
+        desktop_.messageBox(owner, noVocabularyText(), noVocabularyTitle(), platform::MsgOkWarning);
+        return;
+    }
+    const PageContext pageContext = context(filnamn);
+
+    platform::FileDialogOptions options;
+    options.filter = kPageFilter;
+    options.confirmOverwrite = true;
+    options.presetName = basnamn(filnamn);
+    options.title = QStringLiteral("Glosfil (*.gls) konverteras till html format");
+    const platform::FileDialogResult chosen = desktop_.saveFileDialog(owner, options);
+    if (chosen.cancelled)
+        return;
+
+    // The path exactly as chosen: no extension is added and nothing is trimmed.
+    if (!platform::writeFileAtomically(chosen.path, vocabularyPage(ovning.glosor(), pageContext)))
+        desktop_.messageBox(owner, pageNotSavedText(chosen.path), pageNotSavedTitle(), platform::MsgOkWarning);
+}
+
+void WebCommands::oppnaweb(QWidget *owner)
+{
+    platform::FileDialogOptions options;
+    options.filter = kPageFilter;
+    options.title = QStringLiteral("Webbsida öppnas av din webbläsare");
+    const platform::FileDialogResult chosen = desktop_.openFileDialog(owner, options);
+    // Cancelling, or a dialog that names nothing, ends the command without a word.
+    if (chosen.cancelled)
+        return;
+    const QString path = trimSpaces(chosen.path);
+    if (path.isEmpty())
+        return;
+    desktop_.openDocument(owner, path, module_.programmapp);
+}
+
+void WebCommands::ovning(QWidget *owner)
+{
+    const QString path = reportPath();
+    if (!desktop_.fileExists(trimSpaces(path))) {
+        desktop_.messageBox(owner, noReportText(), noReportTitle(), platform::MsgOk);
+        return;
+    }
+    desktop_.openDocument(owner, path, module_.programmapp);
+}
 
 }  // namespace web

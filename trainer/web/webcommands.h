@@ -16,6 +16,8 @@ class Ovning;
 
 namespace web {
 
+struct PageContext;
+
 // The trainer's web pages: the report of the latest drill, the vocabulary as a page, and handing
 // pages to the web browser. The main window's menu commands call these.
 class WebCommands {
@@ -35,9 +37,22 @@ public:
     // "Öppna senaste övning som websida": the latest report in the web browser.
     void ovning(QWidget *owner);
 
+    // Where the report of the latest drill lies.
+    QString reportPath() const;
+
 private:
+    PageContext context(const QString &filnamn) const;
+
     platform::Desktop &desktop_;
     const shell::modulePlugo &module_;
 };
+
+// The messages of the web commands.
+QString noVocabularyText();
+QString noVocabularyTitle();
+QString pageNotSavedText(const QString &path);
+QString pageNotSavedTitle();
+QString noReportText();
+QString noReportTitle();
 
 }  // namespace web
