@@ -249,7 +249,7 @@ TEST(LatestPractice, ASecondDrillReplacesTheReport)
     trainer.desktop.shortDateText = "2026-12-10";
     trainer.drill(englishWords(), allMeanings());
     EXPECT_EQ(trainer.folder.read(kReport), golden("report_second_drill.html"));
-    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "smiling.gif"}))
+    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "plugo.slg", "smiling.gif"}))
         << "no temporary file is left";
     EXPECT_EQ(trainer.desktop.messages().size(), 2u);
     trainer.expectDrillEnded();
@@ -265,7 +265,7 @@ TEST(LatestPractice, AReportThatCannotBeWrittenStillEndsTheDrill)
     EXPECT_EQ(trainer.desktop.messages(), (std::vector<QStringList>{kCheckFailed, endOfDrill(6, "Procent rätt: 86%")}));
     trainer.expectDrillEnded();
     EXPECT_TRUE(QFileInfo(trainer.folder.file(kReport)).isDir());
-    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "smiling.gif"}));
+    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "plugo.slg", "smiling.gif"}));
 
     // A new drill starts over every meaning.
     trainer.answerOne(englishWords(), {});
@@ -291,7 +291,7 @@ TEST(LatestPractice, AFailedWriteLeavesThePreviousReportWhole)
     EXPECT_EQ(messages[2], endOfDrill(5, "Procent rätt: 71%"));
     trainer.expectDrillEnded();
     EXPECT_EQ(trainer.folder.read(kReport), golden("report_all_right.html"));
-    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "smiling.gif"}));
+    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", kReport, "plugo.slg", "smiling.gif"}));
 }
 #endif
 
@@ -336,7 +336,7 @@ TEST(SparaWeb, ThePageLandsAtExactlyTheChosenPath)
         EXPECT_EQ(trainer.folder.read(name), golden("vocabulary_farg0_size0.html")) << name.toStdString();
     }
     EXPECT_EQ(trainer.files(), (QStringList{" med mellanslag.html ", "argtant.gif", "engelska", "engelska.gls",
-                                            "sida.html", "smiling.gif"}));
+                                            "plugo.slg", "sida.html", "smiling.gif"}));
     EXPECT_TRUE(trainer.desktop.messages().empty());
 }
 
@@ -391,7 +391,7 @@ TEST(SparaWeb, AFailedWriteLeavesTheOldPageWhole)
     }
     EXPECT_EQ(trainer.desktop.messages(), std::vector<QStringList>{pageNotSaved(target)});
     EXPECT_EQ(trainer.folder.read("glosor.html"), QByteArray("the page saved before\r\n"));
-    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", "glosor.html", "smiling.gif"}));
+    EXPECT_EQ(trainer.files(), (QStringList{"argtant.gif", "engelska.gls", "glosor.html", "plugo.slg", "smiling.gif"}));
 }
 #endif
 
