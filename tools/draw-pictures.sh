@@ -28,7 +28,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# face <svg file> <gif file>
+# picture <svg file> <gif file>
 picture() {
   rsvg-convert --width $BIG --height $BIG --background-color none -o "$work/big.png" "$1"
   # Average each 8 x 8 block into one pixel.

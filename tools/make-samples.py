@@ -14,8 +14,6 @@ would read differently from what is written here stops the script instead of shi
 Run from anywhere: tools/make-samples.py
 """
 
-from __future__ import annotations
-
 import pathlib
 import sys
 
