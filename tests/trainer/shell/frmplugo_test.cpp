@@ -409,3 +409,18 @@ TEST_F(TrainerTest, MissingPictureStopsTheCheckAndCountsOnce)
     EXPECT_EQ(text("lblFel"), "Fel: 1");
     EXPECT_TRUE(window->ovning().post(window->ovning().ordnr()).fel[window->ovning().betnr() - 1]);
 }
+
+TEST_F(TrainerTest, MenusAreReachableFromTheKeyboard)
+{
+    start();
+    // Alt alone moves into the menu bar; Down opens "Arkiv"; Enter takes its first item.
+    QTest::keyPress(focused(), Qt::Key_Alt);
+    QTest::keyRelease(focused(), Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_NE(window->menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(window->menuBar()->activeAction()->text(), "Arkiv");
+    QTest::keyClick(window->menuBar(), Qt::Key_Down);
+    QMenu *arkiv = window->findChild<QMenu *>("mnuArkiv");
+    ASSERT_TRUE(arkiv->isVisible());
+    QTest::keyClick(arkiv, Qt::Key_Return);
+    EXPECT_EQ(desktop.callsOf("openFileDialog").size(), 1u) << "\"Öppna glosfil\" ran";
+}
