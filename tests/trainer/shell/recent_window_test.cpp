@@ -1,3 +1,4 @@
+#include "support/nofilegrowth.h"
 #include "trainer/shell/installningar.h"
 #include "trainerfixture.h"
 
@@ -275,4 +276,47 @@ TEST_F(TrainerTest, HelpOpensThePageBesideTheTrainer)
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].args, QStringList({folder.file("plugo.html"), folder.path() + "  "}));
     EXPECT_TRUE(desktop.messages().empty());
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(RecentTest, AProgramFolderWhereNothingCanBeWrittenStopsNothing)
+{
+    folder.write("plugo.slg", shell::settingsBytes({1, 0, 0, 0}));
+    const QString a = newFile("a.gls");
+    const QString b = folder.write("b.gls", "[Svenska-Engelska]\r\nhund\r\ndog$\r\n");
+    folder.write("recentg.txt", (a + "\r\n").toUtf8());
+    {
+        testing_support::NoFileGrowth full;
+        start();
+        EXPECT_EQ(module.farg, 1);
+        EXPECT_EQ(menu(), QStringList({a}));
+        open(b);
+        QTest::mouseClick(button("cmdNasta"), Qt::LeftButton);
+        typeAndEnter("hund");
+        // The report could not be written; the drill ends all the same.
+        ASSERT_EQ(desktop.messages().size(), 2u);
+        EXPECT_EQ(desktop.messages()[0][1], QStringLiteral(u"Ett fel har inträffat"));
+        EXPECT_EQ(desktop.messages()[1][1], "Alla glosor klara");
+        EXPECT_EQ(button("cmdNasta")->text(), QStringLiteral(u"Börja"));
+        window->close();
+    }
+    EXPECT_EQ(listFile(), a + "\r\n") << "the old list stays whole";
+    EXPECT_EQ(folder.read("plugo.slg"), shell::settingsBytes({1, 0, 0, 0}));
+    EXPECT_FALSE(folder.exists("latest_practice.html"));
+}
+#endif
+
+TEST_F(RecentTest, AProgramFolderThatIsGoneStopsNothing)
+{
+    desktop.folder = folder.file("gone");
+    start();
+    EXPECT_EQ(module.farg, 0);
+    open(newFile("a.gls"));
+    QTest::mouseClick(button("cmdNasta"), Qt::LeftButton);
+    typeAndEnter("hund");
+    ASSERT_EQ(desktop.messages().size(), 1u) << "no pictures there: the check says so";
+    EXPECT_EQ(desktop.messages()[0][1], QStringLiteral(u"Ett fel har inträffat"));
+    action("mnuSlut")->trigger();
+    EXPECT_TRUE(desktop.ended);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("gone")));
 }

@@ -1,4 +1,5 @@
 #include "support/scripteddesktop.h"
+#include "support/nofilegrowth.h"
 #include "support/tempfolder.h"
 #include "testpages.h"
 #include "trainer/shell/frmplugo.h"
@@ -49,27 +50,7 @@ QStringList pageNotSaved(const QString &path)
 }
 
 #ifdef Q_OS_UNIX
-// While it lives, no file of this process can grow: every write to a file fails as on a full disk.
-class NoFileGrowth {
-public:
-    NoFileGrowth()
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = old_;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~NoFileGrowth()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
+using testing_support::NoFileGrowth;
 #endif
 
 // Types the text key by key, as the pupil would; letters beyond ASCII arrive as text alone.
