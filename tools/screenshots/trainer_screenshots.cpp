@@ -98,5 +98,25 @@ int main(int argc, char **argv)
     settle(600);
     ok = save(screenAround(dialog, 80), out + QStringLiteral("/trainer-tooltip.png")) && ok;
     dialog->close();
+    settle();
+
+    // The rest of the drill, every third answer wrong, red on yellow at size +1: its report.
+    module.farg = 2;
+    module.textstorlek = 1;
+    auto *nasta = window.findChild<QPushButton *>(QStringLiteral("cmdNasta"));
+    auto *prompt = window.findChild<QLabel *>(QStringLiteral("lblSprak2"));
+    const vocabulary::Ovning &ovning = window.ovning();
+    for (int n = 0; ovning.antalfragor() != 0 || n == 0; ++n) {
+        nasta->click();
+        if (prompt->text().isEmpty() && ovning.antalfragor() == 0)
+            break;
+        answer->setText(n % 3 == 0 ? QStringLiteral("fel") : ovning.answer());
+        window.findChild<QPushButton *>(QStringLiteral("cmdRatta"))->click();
+    }
+    const QString report = out + QStringLiteral("/latest_practice.html");
+    QFile::remove(report);
+    if (!QFile::copy(folder.filePath(QStringLiteral("latest_practice.html")), report))
+        return 1;
+    std::printf("%s\n", qPrintable(report));
     return ok ? 0 : 1;
 }
