@@ -1,8 +1,26 @@
 #include "desktop.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace platform {
+
+QString Desktop::userDataFolder() const
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+}
+
+bool Desktop::isFolderWritable(const QString &folder) const
+{
+    // Asking the file system's permissions is not enough (a read-only mount, an administrator's
+    // rights): only creating a file tells.
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".plugo-probe-XXXXXX")));
+    return probe.open();
+}
 
 QString formatDateTime(const Desktop &desktop, const QDateTime &when, QStringView pattern)
 {

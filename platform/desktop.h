@@ -75,6 +75,13 @@ public:
 
     // Ends the program at once.
     virtual void endProgram() = 0;
+
+    // The user's own folder for the program's files: the XDG data home on Linux, the local
+    // application data folder on Windows.
+    virtual QString userDataFolder() const;
+
+    // True when files can be created in the folder.
+    virtual bool isFolderWritable(const QString &folder) const;
 };
 
 // Formats a date and time by one of the patterns the programs use:

@@ -3,7 +3,12 @@
 #include "support/scripteddesktop.h"
 #include "support/tempfolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace platform;
 
@@ -67,4 +72,23 @@ TEST(DesktopFiles, PicturesLoadOrReportFailure)
     folder.write("broken.gif", "GIF89a not really");
     EXPECT_FALSE(files::picture(folder.file("broken.gif")).has_value());
     EXPECT_FALSE(files::picture(folder.file("none.gif")).has_value());
+}
+
+TEST(DesktopFiles, AFolderIsWritableWhenAFileCanBeMadeInIt)
+{
+    testing_support::TempFolder folder;
+    QtDesktop desktop;
+    EXPECT_TRUE(desktop.isFolderWritable(folder.path()));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
+        << "the probe leaves nothing behind";
+    EXPECT_FALSE(desktop.isFolderWritable(folder.file("missing")));
+    EXPECT_FALSE(desktop.isFolderWritable(folder.write("file", "x")));
+    EXPECT_FALSE(desktop.isFolderWritable(QString()));
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0) {  // permissions do not hold root back
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(desktop.isFolderWritable(folder.path()));
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+#endif
 }

@@ -100,6 +100,11 @@ std::optional<QImage> ScriptedDesktop::loadPicture(const QString &path) const
     return platform::files::picture(path);
 }
 
+bool ScriptedDesktop::isFolderWritable(const QString &path) const
+{
+    return !readOnlyFolders.contains(path) && platform::Desktop::isFolderWritable(path);
+}
+
 void ScriptedDesktop::endProgram()
 {
     calls.push_back({QStringLiteral("endProgram"), {}});

@@ -27,6 +27,9 @@ public:
     QString shortDateText = QStringLiteral("2026-12-09");
     // Start programs for real (a test may check that a script ran).
     bool startForReal = false;
+    // The user's data folder, and folders to be taken as not writable.
+    QString userFolder;
+    QStringList readOnlyFolders;
 
     std::vector<Call> calls;
     bool ended = false;
@@ -54,6 +57,8 @@ public:
     QString shortDate(const QDate &) const override { return shortDateText; }
     std::optional<QImage> loadPicture(const QString &path) const override;
     void endProgram() override;
+    QString userDataFolder() const override { return userFolder; }
+    bool isFolderWritable(const QString &path) const override;
 
     static platform::FileDialogResult chosen(const QString &path);
 };

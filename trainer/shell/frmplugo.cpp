@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -176,6 +177,7 @@ void frmPlugo::buildMenus()
 void frmPlugo::Form_Load()
 {
     module_.programmapp = trimSpaces(desktop_.programFolder());
+    module_.keptFolder = keptFolder();
     setWindowTitle(platform::productTitle());
     lblVisaSp[1]->clear();
     lblVisaSp[0]->clear();
@@ -184,6 +186,17 @@ void frmPlugo::Form_Load()
         lbl->setText(emptyText());
     module_.readSettings();
     loadRecentFiles();
+}
+
+QString frmPlugo::keptFolder() const
+{
+    if (desktop_.isFolderWritable(module_.programmapp))
+        return module_.programmapp;
+    const QString own = desktop_.userDataFolder();
+    if (!own.isEmpty() && QDir().mkpath(own) && desktop_.isFolderWritable(own))
+        return own;
+    // Nowhere to write: the program folder all the same; every write there fails quietly.
+    return module_.programmapp;
 }
 
 void frmPlugo::Form_Activate()
@@ -469,7 +482,7 @@ void frmPlugo::setCheckEnabled(bool enabled)
 
 void frmPlugo::loadRecentFiles()
 {
-    const QString path = module_.fileInFolder(QStringLiteral("recentg.txt"));
+    const QString path = module_.keptFile(QStringLiteral("recentg.txt"));
     if (!desktop_.fileExists(path))
         return;
     QFile file(path);
@@ -483,7 +496,7 @@ void frmPlugo::loadRecentFiles()
 void frmPlugo::saveRecentFiles()
 {
     // Replaced whole or not at all; a folder that cannot be written keeps the old list.
-    platform::writeFileAtomically(module_.fileInFolder(QStringLiteral("recentg.txt")),
+    platform::writeFileAtomically(module_.keptFile(QStringLiteral("recentg.txt")),
                                   encodeRecentFile(tidigarefiler_.serialize()));
 }
 

@@ -69,6 +69,7 @@ private:
     void buildControls();
     void buildMenus();
     void Form_Load();
+    QString keptFolder() const;
     void Form_Unload();
 
     void oppna();

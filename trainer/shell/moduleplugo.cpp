@@ -46,6 +46,11 @@ QString modulePlugo::fileInFolder(const QString &name) const
     return platform::pathInFolder(programmapp, name);
 }
 
+QString modulePlugo::keptFile(const QString &name) const
+{
+    return platform::pathInFolder(keptFolder.isEmpty() ? programmapp : keptFolder, name);
+}
+
 void modulePlugo::readSettings()
 {
     const SettingsValues values = readSettingsFile(settingsPath());

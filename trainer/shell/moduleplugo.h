@@ -19,9 +19,16 @@ public:
     qint16 ingatips = 0;     // not 0: no tooltips
     qint16 barafilnamn = 0;  // 1: the recent-files menu shows file names only
 
+    // Where the files the trainer writes are kept: the program folder, or the user's own data folder
+    // when the program folder cannot be written (an installation in a system folder, a locked-down
+    // school computer). Shipped files are always read from the program folder.
+    QString keptFolder;
+
     // A file beside the program.
     QString fileInFolder(const QString &name) const;
-    QString settingsPath() const { return fileInFolder(QStringLiteral("plugo.slg")); }
+    // A file the trainer writes and reads back: the settings, the recent list, the latest report.
+    QString keptFile(const QString &name) const;
+    QString settingsPath() const { return keptFile(QStringLiteral("plugo.slg")); }
 
     // Reads the four settings from the settings file, creating it empty when it is missing.
     void readSettings();

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace vocabulary {
 
@@ -83,8 +84,54 @@ LoadResult parseVocabulary(QStringView text)
     return {std::move(glosor), LoadError::None};
 }
 
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto b = static_cast<quint8>(bytes[i]);
+        int length = 0;
+        quint8 low = 0x80;
+        quint8 high = 0xBF;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            if (b == 0xE0)
+                low = 0xA0;  // no overlong forms
+            if (b == 0xED)
+                high = 0x9F;  // no surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            if (b == 0xF0)
+                low = 0x90;
+            if (b == 0xF4)
+                high = 0x8F;  // nothing beyond U+10FFFF
+        } else {
+            return false;
+        }
+        if (i + length > n)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const auto c = static_cast<quint8>(bytes[i + k]);
+            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 QString decodeVocabulary(const QByteArray &bytes)
 {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<quint8>(c) >= 0x80; });
+    if (multiByte && isValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
     return platform::decodeWindows1252(bytes);
 }
 

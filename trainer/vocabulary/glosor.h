@@ -52,8 +52,15 @@ std::pair<QString, QString> languageNames(const QString &header);
 // Parses a whole vocabulary text. Nothing is taken from a text that fails.
 LoadResult parseVocabulary(QStringView text);
 
-// Turns the bytes of a vocabulary file into text.
+// Turns the bytes of a vocabulary file into text. A file that begins with a UTF-8 byte-order mark,
+// or whose bytes are all valid UTF-8 with at least one multi-byte sequence, is UTF-8 (as a vocabulary
+// written by hand in a modern text editor is); every other file is Windows-1252, as the editor
+// writes them.
 QString decodeVocabulary(const QByteArray &bytes);
+
+// True when the bytes are well-formed UTF-8: no stray continuation bytes, no overlong forms, no
+// surrogates, nothing beyond U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes);
 
 // Reads and parses a vocabulary file.
 LoadResult loadVocabularyFile(const QString &path);

@@ -55,7 +55,7 @@ WebCommands::WebCommands(platform::Desktop &desktop, const shell::modulePlugo &m
 
 QString WebCommands::reportPath() const
 {
-    return module_.fileInFolder(QStringLiteral("latest_practice.html"));
+    return module_.keptFile(QStringLiteral("latest_practice.html"));
 }
 
 PageContext WebCommands::context(const QString &filnamn) const

@@ -1,4 +1,5 @@
 #include "trainer/vocabulary/glosor.h"
+#include "platform/windows1252.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -151,4 +152,66 @@ TEST(VocabularyFile, UnreadablePlacesFail)
     EXPECT_EQ(loadVocabularyFile(folder.file("missing.gls")).error, LoadError::CannotRead);
     EXPECT_EQ(loadVocabularyFile(folder.path()).error, LoadError::CannotRead);
     EXPECT_EQ(loadVocabularyFile(folder.write("empty.gls", "")).error, LoadError::Empty);
+}
+
+TEST(VocabularyEncoding, Utf8IsRecognised)
+{
+    EXPECT_EQ(decodeVocabulary("\xEF\xBB\xBF[Svenska-Engelska]\r\n\xC3\xA4pple\r\napple$\r\n"),
+              QStringLiteral(u"[Svenska-Engelska]\r\näpple\r\napple$\r\n"))
+        << "the byte-order mark does not foul the header";
+    EXPECT_EQ(decodeVocabulary("\xEF\xBB\xBFplain"), "plain");
+    EXPECT_EQ(decodeVocabulary("s\xC3\xA5 \xC3\xB6ga \xE2\x82\xAC \xF0\x9F\x98\x80"), QStringLiteral(u"så öga € 😀"));
+    EXPECT_EQ(decodeVocabulary("plain ascii"), "plain ascii");
+}
+
+TEST(VocabularyEncoding, Windows1252StaysWindows1252)
+{
+    // Every Swedish letter and the other letters a pupil meets, each before letters, a space, a
+    // line end or the end of the file: none of these is UTF-8, so none changes meaning.
+    const QByteArray letters = "\xE5\xE4\xF6\xC5\xC4\xD6\xE9\xC9\xFC\xDC\xE8\xE0\xE7\xF1\xDF";
+    const QByteArray followers[] = {"a", "s", " ", "\r\n", ""};
+    for (const char letter : letters) {
+        for (const QByteArray &after : followers) {
+            const QByteArray bytes = QByteArray("tr") + letter + after;
+            const QString text = decodeVocabulary(bytes);
+            EXPECT_EQ(text, platform::decodeWindows1252(bytes)) << bytes.toHex().toStdString();
+        }
+    }
+    EXPECT_EQ(decodeVocabulary("[Svenska-Engelska]\r\nh\xE4st\r\nhorse$\r\n\xE5r\r\nyear$\r\n"),
+              QStringLiteral(u"[Svenska-Engelska]\r\nhäst\r\nhorse$\r\når\r\nyear$\r\n"));
+}
+
+TEST(VocabularyEncoding, Utf8ValidatorTable)
+{
+    struct Row {
+        QByteArray bytes;
+        bool valid;
+    };
+    const Row rows[] = {
+        {"", true},
+        {"abc", true},
+        {"\xC3\xA5", true},
+        {"\xE2\x82\xAC", true},
+        {"\xF4\x8F\xBF\xBF", true},
+        {"\xC3", false},             // cut
+        {"\xA5", false},             // stray continuation
+        {"\xC0\xAF", false},         // overlong
+        {"\xE0\x80\xAF", false},     // overlong
+        {"\xED\xA0\x80", false},     // surrogate
+        {"\xF4\x90\x80\x80", false}, // beyond U+10FFFF
+        {"\xF5\x80\x80\x80", false},
+        {"\xE5r", false},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(isValidUtf8(row.bytes), row.valid) << row.bytes.toHex().toStdString();
+}
+
+TEST(VocabularyFile, Utf8FileLoads)
+{
+    testing_support::TempFolder folder;
+    const QString path = folder.write("sv.gls", "\xEF\xBB\xBF\"[Svenska-Engelska]\"\r\n\"\xC3\xA4pple\",\"apple$\"\r\n");
+    const LoadResult result = loadVocabularyFile(path);
+    ASSERT_TRUE(result.glosor.has_value());
+    EXPECT_EQ(result.glosor->sprak1, "Svenska");
+    EXPECT_EQ(result.glosor->ordlista[0].ord, QStringLiteral(u"äpple"));
 }
