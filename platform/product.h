@@ -11,3 +11,12 @@ inline QString productTitle()
 }
 
 }  // namespace platform
+
+class QIcon;
+
+namespace platform {
+
+// The program icon both programs' windows carry, at 16, 24, 32 and 48 pixels.
+QIcon programIcon();
+
+}  // namespace platform

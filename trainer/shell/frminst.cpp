@@ -66,6 +66,7 @@ frmInst::frmInst(platform::Desktop &desktop, modulePlugo &module, QWidget *paren
     : QDialog(parent), desktop_(desktop), module_(module)
 {
     setObjectName(QStringLiteral("frmInst"));
+    setWindowIcon(platform::programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);

@@ -64,6 +64,7 @@ frmPlugo::frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_
     : QMainWindow(parent), desktop_(desktop), module_(module), ovning_(seed), web_(desktop, module)
 {
     setObjectName(QStringLiteral("frmPlugo"));
+    setWindowIcon(platform::programIcon());
     // A fixed single border: a minimise button, no maximise button, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

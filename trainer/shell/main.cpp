@@ -1,3 +1,4 @@
+#include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "trainer/shell/frmplugo.h"
 #include "trainer/shell/moduleplugo.h"
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plugo"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(platform::programIcon());
 
     platform::QtDesktop desktop;
     shell::modulePlugo module;

@@ -33,6 +33,8 @@ TEST_F(TrainerTest, FirstStartInAnEmptyFolder)
     EXPECT_TRUE(answerBox()->isReadOnly());
     EXPECT_EQ(focused(), button("cmdOpen"));
     EXPECT_TRUE(label("imgBra")->pixmap().isNull());
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)}));
 }
 
 TEST_F(TrainerTest, LayoutIsFixedAndInPlace)

@@ -105,6 +105,7 @@ TEST_F(SettingsTest, DialogShowsTheStoredChoices)
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(u"PlugoPro 1.00 - Inställningar"));
     EXPECT_EQ(dialog->size(), QSize(337, 256));
     EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->windowIcon().availableSizes().size(), 4);
     EXPECT_FALSE(window->isEnabled()) << "the main window is disabled while the dialog is open";
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(inDialog<QRadioButton>(dialog, "optFarg_3")->isChecked());
