@@ -1,0 +1,12 @@
+// The smallest Qt Widgets program: one empty window of the trainer's size.
+#include "firstpaint.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(578, 194);
+    FirstPaint probe(window);
+    window.show();
+    return app.exec();
+}
