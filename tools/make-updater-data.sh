@@ -87,7 +87,7 @@ avbryts den direkt och den halva filen tas bort.</p>
 
 <h2>Tangentbordet</h2>
 <p>Flytta mellan knappar och kryssrutor med Tab, tryck på en knapp med Enter eller mellanslag och
-bocka i eller ur en kryssruta med mellanslag. Menyerna nås med Alt eller F10.</p>
+bocka i eller ur en kryssruta med mellanslag. Menyerna nås med Alt-tangenten och piltangenterna.</p>
 </body>
 </html>
 HTML

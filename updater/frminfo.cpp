@@ -159,7 +159,7 @@ void frmInfo::buildMenus()
 void frmInfo::Form_Load()
 {
     state_.mapp = platform::trimSpaces(desktop_.programFolder());
-    setWindowTitle(windowTitle());
+    setWindowTitle(updater::windowTitle());
     lblKoll->setText(introText());
 }
 
