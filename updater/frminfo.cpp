@@ -98,6 +98,9 @@ void frmInfo::buildControls()
         auto *box = new QCheckBox(products()[row].checkCaption, client);
         box->setObjectName(QStringLiteral("cheUpp_%1").arg(row));
         box->setGeometry(boxes[row]);
+        // The layout was drawn for a narrower font: a caption wider than its box widens the box
+        // rather than being cut off.
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
         box->setEnabled(false);
         box->setChecked(false);
         cheUpp[row] = box;
