@@ -289,7 +289,10 @@ void work(Job &job)
 
 }  // namespace
 
-InetPlugo::InetPlugo(QObject *parent) : InternetTransfer(parent) {}
+InetPlugo::InetPlugo(QObject *parent) : InternetTransfer(parent)
+{
+    setObjectName(QStringLiteral("InetPlugo"));
+}
 
 InetPlugo::~InetPlugo()
 {
