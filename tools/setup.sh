@@ -11,6 +11,7 @@ PLUGO_PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core
   clang python3
+  curl
 )
 
 plugo_missing_packages() {

@@ -1,25 +1,12 @@
 #pragma once
 
-#include <QRect>
-#include <cmath>
+// The twips helpers live with the platform services, shared by both programs' windows.
+#include "platform/twips.h"
 
 namespace shell {
 
-// Window layouts are measured in twips, 15 to a pixel.
-constexpr int kTwipsPerPixel = 15;
-
-inline int twipsToPixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-// A control's place: left, top, width and height in twips. Edges are rounded, not sizes, so
-// controls that touch in twips touch on screen.
-inline QRect twips(int left, int top, int width, int height)
-{
-    const int x = twipsToPixels(left);
-    const int y = twipsToPixels(top);
-    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
-}
+using platform::kTwipsPerPixel;
+using platform::twips;
+using platform::twipsToPixels;
 
 }  // namespace shell

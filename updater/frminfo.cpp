@@ -1,0 +1,307 @@
+#include "frminfo.h"
+
+#include "download.h"
+#include "platform/desktop.h"
+#include "platform/internettransfer.h"
+#include "platform/twips.h"
+#include "statustext.h"
+#include "texts.h"
+#include "versioncheck.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace updater {
+
+using platform::twips;
+using platform::twipsToPixels;
+
+namespace {
+
+// The busy strip's timer runs at this interval while a download runs.
+constexpr int kAnimationInterval = 300;
+
+template <typename Widget>
+Widget *place(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *lbl = place<QLabel>(parent, name, geometry);
+    lbl->setTextFormat(Qt::PlainText);
+    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lbl->setWordWrap(true);
+    return lbl;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *btn = place<QPushButton>(parent, name, geometry);
+    btn->setText(caption);
+    // Enter presses the focused button.
+    btn->setAutoDefault(true);
+    return btn;
+}
+
+}  // namespace
+
+frmInfo::frmInfo(platform::Desktop &desktop, platform::InternetTransfer &transfer, UpdateServer server,
+                 QWidget *parent)
+    : QMainWindow(parent), desktop_(desktop), transfer_(transfer), server_(std::move(server)), animation_(desktop)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    // A fixed single border: a minimise button, no maximise button, no resizing.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    buildControls();
+    buildMenus();
+    connect(&transfer_, &platform::InternetTransfer::stateChanged, this, &frmInfo::InetPlugo_StateChanged);
+    Form_Load();
+    adjustSize();
+    setFixedSize(size());
+}
+
+frmInfo::~frmInfo() = default;
+
+void frmInfo::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(8325), twipsToPixels(5310));
+    setCentralWidget(client);
+
+    QFont normal = QApplication::font();
+    normal.setPointSizeF(8.25);
+    setFont(normal);
+
+    fraUpdate = place<QGroupBox>(client, "fraUpdate", twips(120, 120, 3972, 4932));
+    fraUpdate->setTitle(frameCaption());
+    cmdKoll = button(fraUpdate, "cmdKoll", QStringLiteral("Kontrollera"), twips(2640, 4440, 1092, 372));
+    lblKoll = label(fraUpdate, "lblKoll", twips(240, 360, 3492, 3852));
+    lblNyare = label(client, "lblNyare", twips(4320, 360, 3492, 2052));
+
+    const std::array<QRect, 3> boxes{twips(4200, 2640, 2652, 252), twips(4200, 3000, 2772, 252),
+                                     twips(4200, 3360, 2532, 252)};
+    for (int row = 0; row < kProductCount; ++row) {
+        auto *box = new QCheckBox(products()[row].checkCaption, client);
+        box->setObjectName(QStringLiteral("cheUpp_%1").arg(row));
+        box->setGeometry(boxes[row]);
+        // The layout was drawn for a narrower font: a caption wider than its box widens the box
+        // rather than being cut off.
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+        box->setEnabled(false);
+        box->setChecked(false);
+        cheUpp[row] = box;
+    }
+    cmdUppdatera = button(client, "cmdUppdatera", QStringLiteral("Uppdatera"), twips(7080, 2640, 1092, 372));
+    cmdUppdatera->setEnabled(false);
+
+    lblLadda = label(client, "lblLadda", twips(4200, 4080, 3852, 732));
+    QFont status(QStringLiteral("MS Sans Serif"));
+    status.setPointSizeF(9.75);
+    status.setBold(true);
+    lblLadda->setFont(status);
+
+    picAnim = place<QLabel>(client, "picAnim", twips(4200, 4920, 3975, 252));
+    // The strip is drawn as it is, from the box's top-left corner.
+    picAnim->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picAnim->setScaledContents(false);
+    // Nothing to show until a download starts.
+    picAnim->setVisible(false);
+
+    tmrAnim = new QTimer(this);
+    tmrAnim->setObjectName(QStringLiteral("tmrAnim"));
+    tmrAnim->setInterval(0);
+    connect(tmrAnim, &QTimer::timeout, this, &frmInfo::tmrAnim_Timer);
+
+    setTabOrder(cmdKoll, cheUpp[0]);
+    setTabOrder(cheUpp[0], cheUpp[1]);
+    setTabOrder(cheUpp[1], cheUpp[2]);
+    setTabOrder(cheUpp[2], cmdUppdatera);
+    cmdKoll->setFocus();
+
+    connect(cmdKoll, &QPushButton::clicked, this, &frmInfo::cmdKoll_Click);
+    connect(cmdUppdatera, &QPushButton::clicked, this, &frmInfo::cmdUppdatera_Click);
+}
+
+void frmInfo::buildMenus()
+{
+    auto menu = [this](const char *name, const QString &title) {
+        QMenu *m = menuBar()->addMenu(title);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto item = [this](QMenu *m, const char *name, const QString &caption, void (frmInfo::*handler)()) {
+        QAction *action = m->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu *arkiv = menu("mnuArkiv", QStringLiteral("Arkiv"));
+    mnuKont = item(arkiv, "mnuKont", QStringLiteral("Kontrollera"), &frmInfo::mnuKont_Click);
+    mnuUppdatera = item(arkiv, "mnuUppdatera", QStringLiteral("Uppdatera"), &frmInfo::mnuUppdatera_Click);
+    mnuAvsluta = item(arkiv, "mnuAvsluta", QStringLiteral("Avsluta"), &frmInfo::mnuAvsluta_Click);
+
+    QMenu *help = menu("mnuHelp", QStringLiteral("Hjälp"));
+    mnuGhelp = item(help, "mnuGhelp", QStringLiteral("Hjälp om PlugoPro - Update"), &frmInfo::mnuGhelp_Click);
+}
+
+void frmInfo::Form_Load()
+{
+    state_.mapp = platform::trimSpaces(desktop_.programFolder());
+    setWindowTitle(updater::windowTitle());
+    lblKoll->setText(introText());
+}
+
+// --- Commands --------------------------------------------------------------------------------
+
+void frmInfo::cmdKoll_Click()
+{
+    kontrollera();
+}
+
+void frmInfo::mnuKont_Click()
+{
+    kontrollera();
+}
+
+void frmInfo::kontrollera()
+{
+    // One transfer at a time: a click while one runs is ignored.
+    if (transfer_.busy())
+        return;
+    const bool hadFocus = cmdKoll->hasFocus();
+    VersionCheck(desktop_, transfer_, *this, state_, server_).run();
+    // The check button is spent after a check; Enter goes on to the next step.
+    if (hadFocus && !cmdKoll->isEnabled())
+        (cmdUppdatera->isEnabled() ? static_cast<QWidget *>(cmdUppdatera) : cheUpp[0])->setFocus();
+}
+
+void frmInfo::cmdUppdatera_Click()
+{
+    uppdatera();
+}
+
+void frmInfo::mnuUppdatera_Click()
+{
+    uppdatera();
+}
+
+void frmInfo::uppdatera()
+{
+    if (transfer_.busy())
+        return;
+    Download(desktop_, transfer_, *this, state_, animation_, server_).run();
+}
+
+void frmInfo::mnuAvsluta_Click()
+{
+    // At once, also in the middle of a download: the transfer stops and its temporary file goes.
+    transfer_.abort();
+    desktop_.endProgram();
+}
+
+void frmInfo::mnuGhelp_Click()
+{
+    desktop_.openDocument(this, platform::pathInFolder(state_.mapp, helpPageName()), state_.mapp);
+}
+
+void frmInfo::closeEvent(QCloseEvent *event)
+{
+    // The window is the whole program; during a transfer it ends as "Avsluta" ends it.
+    if (transfer_.busy()) {
+        transfer_.abort();
+        desktop_.endProgram();
+    }
+    event->accept();
+}
+
+// --- Transfer status and the busy strip ------------------------------------------------------
+
+void frmInfo::InetPlugo_StateChanged(int state)
+{
+    if (const std::optional<QString> text =
+            stateText(state, state_.laddar, transfer_.responseCode(), transfer_.responseInfo()))
+        lblLadda->setText(*text);
+}
+
+void frmInfo::tmrAnim_Timer()
+{
+    if (const std::optional<QImage> strip = animation_.annimera(state_.mapp))
+        showStrip(*strip);
+}
+
+// --- InfoView --------------------------------------------------------------------------------
+
+void frmInfo::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void frmInfo::setIntroText(const QString &text)
+{
+    lblKoll->setText(text);
+}
+
+void frmInfo::setResultText(const QString &text)
+{
+    lblNyare->setText(text);
+}
+
+void frmInfo::setStatusText(const QString &text)
+{
+    lblLadda->setText(text);
+}
+
+bool frmInfo::rowChecked(int row) const
+{
+    return cheUpp[row]->isChecked();
+}
+
+void frmInfo::offerRow(int row)
+{
+    cheUpp[row]->setEnabled(true);
+    cheUpp[row]->setChecked(true);
+}
+
+void frmInfo::setUpdateEnabled(bool enabled)
+{
+    cmdUppdatera->setEnabled(enabled);
+}
+
+void frmInfo::setCheckEnabled(bool enabled)
+{
+    cmdKoll->setEnabled(enabled);
+}
+
+void frmInfo::showStrip(const QImage &picture)
+{
+    picAnim->setPixmap(QPixmap::fromImage(picture));
+}
+
+void frmInfo::startAnimation()
+{
+    tmrAnim->start(kAnimationInterval);
+    picAnim->setVisible(true);
+}
+
+void frmInfo::stopAnimation()
+{
+    tmrAnim->stop();
+    picAnim->setVisible(false);
+}
+
+}  // namespace updater

@@ -1,0 +1,35 @@
+#include "platform/inetplugo.h"
+#include "platform/qtdesktop.h"
+#include "updater/frminfo.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <curl/curl.h>
+
+int main(int argc, char *argv[])
+{
+    // Once, before any thread exists.
+    if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+        return 1;
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("update"));
+        QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+        platform::QtDesktop desktop;
+        platform::InetPlugo inet;
+        updater::frmInfo window(desktop, inet);
+
+        // Centred on the screen when first shown.
+        if (const QScreen *screen = window.screen()) {
+            QRect frame = window.frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+        window.show();
+        result = app.exec();
+    }
+    curl_global_cleanup();
+    return result;
+}
