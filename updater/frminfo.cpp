@@ -3,6 +3,7 @@
 #include "download.h"
 #include "platform/desktop.h"
 #include "platform/internettransfer.h"
+#include "platform/product.h"
 #include "platform/twips.h"
 #include "statustext.h"
 #include "texts.h"
@@ -62,6 +63,7 @@ frmInfo::frmInfo(platform::Desktop &desktop, platform::InternetTransfer &transfe
     : QMainWindow(parent), desktop_(desktop), transfer_(transfer), server_(std::move(server)), animation_(desktop)
 {
     setObjectName(QStringLiteral("frmInfo"));
+    setWindowIcon(platform::programIcon());
     // A fixed single border: a minimise button, no maximise button, no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,4 +1,5 @@
 #include "platform/inetplugo.h"
+#include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "updater/frminfo.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("update"));
         QApplication::setApplicationVersion(QStringLiteral("1.00"));
+        QApplication::setWindowIcon(platform::programIcon());
 
         platform::QtDesktop desktop;
         platform::InetPlugo inet;

@@ -39,6 +39,8 @@ TEST_F(UpdaterWindowTest, StartsWithEveryControlInPlace)
 {
     EXPECT_EQ(window->windowTitle(), "PlugoPro 1.00 - Update");
     EXPECT_EQ(window->centralWidget()->size(), QSize(555, 354));
+    EXPECT_EQ(window->windowIcon().availableSizes(),
+              QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)}));
 
     auto *frame = window->findChild<QGroupBox *>("fraUpdate");
     ASSERT_NE(frame, nullptr);
