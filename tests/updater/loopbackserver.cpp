@@ -230,6 +230,7 @@ void LoopbackServer::answer(long long client)
         response += "Content-Type: application/octet-stream\r\n";
         response += "Content-Length: " + QByteArray::number(length) + "\r\n";
         response += reply.keepAlive ? "Connection: keep-alive\r\n" : "Connection: close\r\n";
+        response += reply.extraHeaders;
         response += "\r\n";
         if (reply.kind == ServerReply::Kind::StallAfterHeaders) {
             sendAll(client, response + reply.body.left(reply.body.size() / 2));

@@ -26,6 +26,8 @@ struct ServerReply {
     qint64 declaredLength = -1;
     // False: "Connection: close", and the connection ends after the body.
     bool keepAlive = true;
+    // More header lines, each ended by CR LF, such as a "Location".
+    QByteArray extraHeaders;
 };
 
 ServerReply okReply(const QByteArray &body, bool keepAlive = true);
