@@ -11,7 +11,7 @@ PLUGO_PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core
   clang python3
-  curl
+  curl desktop-file-utils llvm
 )
 
 plugo_missing_packages() {
@@ -49,6 +49,20 @@ plugo_build() {
   shift
   cmake -S "$PLUGO_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
     cmake --build "$dir" --parallel
+}
+
+# plugo_package <build folder>: makes the .tar.gz of the program folder and the Debian package
+# from a built folder into <build folder>/packages and prints their paths.
+plugo_package() {
+  local dir=$1 log
+  log=$dir/packages/cpack.log
+  mkdir -p "$dir/packages"
+  rm -f "$dir/packages"/*.deb "$dir/packages"/*.tar.gz
+  if ! (cd "$dir" && cpack -G "TGZ;DEB" --config CPackConfig.cmake) >"$log" 2>&1; then
+    cat "$log" >&2
+    return 1
+  fi
+  ls -1 "$dir/packages"/*.tar.gz "$dir/packages"/*.deb
 }
 
 plugo_has_display() {

@@ -1,0 +1,373 @@
+#!/usr/bin/env python3
+"""Checks the version records of both programs.
+
+On Windows each program carries a VERSIONINFO resource and the program icon (packaging/*.rc); on
+Linux the desktop entries (packaging/*.desktop) carry the same facts. Both must say version 1.00,
+description "Programfil", the program's comment and its internal name. The resource scripts are
+read as text here and, where llvm-rc is installed, also compiled and read back from the binary
+resource, the way Windows will see them. The desktop entries also go through desktop-file-validate
+when it is installed.
+
+Usage: check-version-records.py [source folder]
+"""
+
+import configparser
+import pathlib
+import re
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+
+VERSION = "1.00"
+DESCRIPTION = "Programfil"
+
+PROGRAMS = {
+    "plugo": {
+        "comment": "Träna dina glosläxor!",
+        "name": "PlugoPro",
+        "sources": "trainer",
+    },
+    "update": {
+        "comment": "Uppdaterar Plugoprogrammen",
+        "name": "PlugoPro Update",
+        "sources": "updater",
+    },
+}
+
+# Swedish (0x041D), Unicode code page (1200): the StringFileInfo block and its translation entry.
+LANGUAGE = 0x041D
+CODEPAGE = 1200
+STRING_BLOCK = "041d04b0"
+
+RT_ICON = 3
+RT_GROUP_ICON = 14
+RT_VERSION = 16
+
+failures = []
+
+
+def fail(where, message):
+    failures.append(f"{where}: {message}")
+
+
+def expected_strings(program):
+    facts = PROGRAMS[program]
+    return {
+        "Comments": facts["comment"],
+        "FileDescription": DESCRIPTION,
+        "FileVersion": VERSION,
+        "InternalName": program,
+        "OriginalFilename": f"{program}.exe",
+        "ProductName": facts["name"],
+        "ProductVersion": VERSION,
+    }
+
+
+def version_numbers():
+    major, minor = VERSION.split(".")
+    return [int(major), int(minor), 0, 0]
+
+
+# ---- the resource script as text ------------------------------------------------------------
+
+def read_utf8(path):
+    data = path.read_bytes()
+    if data.startswith(b"\xef\xbb\xbf"):
+        fail(path, "begins with a byte-order mark; the resource compiler wants plain UTF-8")
+        data = data[3:]
+    try:
+        return data.decode("utf-8")
+    except UnicodeDecodeError as error:
+        fail(path, f"is not UTF-8: {error}")
+        return None
+
+
+def strip_comments(text):
+    return re.sub(r"//[^\n]*", "", text)
+
+
+def check_rc_text(root, program):
+    path = root / "packaging" / f"{program}.rc"
+    if not path.is_file():
+        fail(path, "missing")
+        return
+    text = read_utf8(path)
+    if text is None:
+        return
+    code = strip_comments(text)
+
+    pragma = re.search(r"^\s*#pragma\s+code_page\s*\(\s*65001\s*\)\s*$", code, re.MULTILINE)
+    if not pragma:
+        fail(path, "has no '#pragma code_page(65001)'")
+    else:
+        before = code[: pragma.start()]
+        if any(ord(c) > 127 for c in before):
+            fail(path, "has non-ASCII text before '#pragma code_page(65001)'")
+
+    icon = re.search(r'^\s*(\w+)\s+ICON\s+"([^"]+)"', code, re.MULTILINE)
+    if not icon:
+        fail(path, "has no ICON statement")
+    elif icon.group(2) != "plugo.ico":
+        fail(path, f'names the icon "{icon.group(2)}", not "plugo.ico"')
+
+    for key in ("FILEVERSION", "PRODUCTVERSION"):
+        found = re.search(rf"^\s*{key}\s+([\d\s,]+)$", code, re.MULTILINE)
+        numbers = [int(n) for n in found.group(1).split(",")] if found else None
+        if numbers != version_numbers():
+            fail(path, f"{key} is {numbers}, expected {version_numbers()}")
+
+    filetype = re.search(r"^\s*FILETYPE\s+(0x[0-9a-fA-F]+|\d+)L?\s*$", code, re.MULTILINE)
+    if not filetype or int(filetype.group(1), 0) != 1:
+        fail(path, "FILETYPE is not 1 (an application)")
+
+    block = re.search(r'BLOCK\s+"StringFileInfo"\s+BEGIN\s+BLOCK\s+"([0-9A-Fa-f]{8})"\s+BEGIN(.*?)END',
+                      code, re.DOTALL)
+    if not block:
+        fail(path, "has no StringFileInfo block")
+    else:
+        if block.group(1).lower() != STRING_BLOCK:
+            fail(path, f'string block is "{block.group(1)}", expected "{STRING_BLOCK}"')
+        values = dict(re.findall(r'VALUE\s+"([^"]+)"\s*,\s*"([^"]*)"', block.group(2)))
+        if values != expected_strings(program):
+            fail(path, f"strings are {values}, expected {expected_strings(program)}")
+
+    translation = re.search(r'VALUE\s+"Translation"\s*,\s*(0x[0-9a-fA-F]+|\d+)\s*,\s*(0x[0-9a-fA-F]+|\d+)',
+                            code)
+    if not translation or (int(translation.group(1), 0), int(translation.group(2), 0)) != (LANGUAGE, CODEPAGE):
+        fail(path, f"Translation is not 0x{LANGUAGE:x}, {CODEPAGE}")
+
+
+# ---- the compiled resource ------------------------------------------------------------------
+
+def align4(offset):
+    return (offset + 3) & ~3
+
+
+def read_id(data, offset):
+    """A resource type or name: 0xFFFF and a number, or a zero-ended UTF-16 string."""
+    (first,) = struct.unpack_from("<H", data, offset)
+    if first == 0xFFFF:
+        (number,) = struct.unpack_from("<H", data, offset + 2)
+        return number, offset + 4
+    end = offset
+    while struct.unpack_from("<H", data, end)[0] != 0:
+        end += 2
+    return data[offset:end].decode("utf-16-le"), end + 2
+
+
+def read_res(data):
+    """The entries of a .res file as (type, name, language, bytes)."""
+    entries = []
+    offset = 0
+    while offset + 8 <= len(data):
+        size, header_size = struct.unpack_from("<II", data, offset)
+        kind, at = read_id(data, offset + 8)
+        name, at = read_id(data, at)
+        at = align4(at)
+        _data_version, _flags, language = struct.unpack_from("<IHH", data, at)
+        body = data[offset + header_size: offset + header_size + size]
+        if kind != 0:
+            entries.append((kind, name, language, body))
+        offset = align4(offset + header_size + size)
+    return entries
+
+
+def read_version_node(data, offset):
+    """One node of a VS_VERSIONINFO tree: (key, value, children), and where the next node starts."""
+    length, value_length, value_type = struct.unpack_from("<HHH", data, offset)
+    end = offset + length
+    at = offset + 6
+    key_end = at
+    while struct.unpack_from("<H", data, key_end)[0] != 0:
+        key_end += 2
+    key = data[at:key_end].decode("utf-16-le")
+    at = align4(key_end + 2)
+    if value_type == 1:
+        raw = data[at: at + value_length * 2]
+        value = raw.decode("utf-16-le")
+        at += value_length * 2
+    else:
+        value = data[at: at + value_length]
+        at += value_length
+    at = align4(at)
+    children = []
+    while at < end:
+        child, at = read_version_node(data, at)
+        children.append(child)
+    return (key, value, children), align4(end)
+
+
+def check_compiled(root, program, llvm_rc):
+    source = root / "packaging" / f"{program}.rc"
+    with tempfile.TemporaryDirectory() as scratch:
+        res = pathlib.Path(scratch) / f"{program}.res"
+        # llvm-rc is told the code page the script's pragma names; older ones do not read it.
+        run = subprocess.run([llvm_rc, "/C", "65001", "/I", str(root / "data" / "icons"),
+                              "/FO", str(res), str(source)],
+                             capture_output=True, text=True)
+        if run.returncode != 0:
+            fail(source, f"does not compile: {run.stdout}{run.stderr}")
+            return
+        entries = read_res(res.read_bytes())
+
+    versions = [body for kind, _name, language, body in entries if kind == RT_VERSION]
+    if len(versions) != 1:
+        fail(source, f"compiles to {len(versions)} version resources, expected 1")
+        return
+    (key, fixed, children), _ = read_version_node(versions[0], 0)
+    if key != "VS_VERSION_INFO" or len(fixed) != 52:
+        fail(source, "compiled version resource has no fixed part")
+        return
+    signature, _struct_version, ms, ls, pms, pls = struct.unpack_from("<IIIIII", fixed, 0)
+    file_type = struct.unpack_from("<I", fixed, 36)[0]
+    numbers = [ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF]
+    product = [pms >> 16, pms & 0xFFFF, pls >> 16, pls & 0xFFFF]
+    if signature != 0xFEEF04BD:
+        fail(source, "compiled fixed version part has a wrong signature")
+    if numbers != version_numbers() or product != version_numbers():
+        fail(source, f"compiled versions are {numbers} and {product}")
+    if file_type != 1:
+        fail(source, f"compiled file type is {file_type}, not 1")
+
+    strings = {}
+    translation = None
+    for child_key, _value, grandchildren in children:
+        if child_key == "StringFileInfo":
+            for table_key, _v, rows in grandchildren:
+                if table_key.lower() != STRING_BLOCK:
+                    fail(source, f"compiled string table is {table_key}")
+                for row_key, row_value, _none in rows:
+                    strings[row_key] = row_value.rstrip("\0")
+        elif child_key == "VarFileInfo":
+            for var_key, var_value, _none in grandchildren:
+                if var_key == "Translation":
+                    translation = struct.unpack_from("<HH", var_value, 0)
+    if strings != expected_strings(program):
+        fail(source, f"compiled strings are {strings}, expected {expected_strings(program)}")
+    if translation != (LANGUAGE, CODEPAGE):
+        fail(source, f"compiled translation is {translation}")
+
+    groups = [body for kind, _n, _l, body in entries if kind == RT_GROUP_ICON]
+    images = [body for kind, _n, _l, body in entries if kind == RT_ICON]
+    ico = (root / "data" / "icons" / "plugo.ico").read_bytes()
+    (count,) = struct.unpack_from("<H", ico, 4)
+    if len(groups) != 1 or len(images) != count or count == 0:
+        fail(source, f"compiles to {len(groups)} icon groups and {len(images)} images; plugo.ico has {count}")
+
+
+# ---- the icon file ---------------------------------------------------------------------------
+
+def check_icon(root):
+    path = root / "data" / "icons" / "plugo.ico"
+    if not path.is_file():
+        fail(path, "missing")
+        return
+    data = path.read_bytes()
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    if reserved != 0 or kind != 1 or count == 0:
+        fail(path, "is not an icon file")
+        return
+    sizes = set()
+    for index in range(count):
+        width, height = struct.unpack_from("<BB", data, 6 + 16 * index)
+        size, offset = struct.unpack_from("<II", data, 6 + 16 * index + 8)
+        if offset + size > len(data):
+            fail(path, f"image {index} runs past the end of the file")
+        sizes.add((width or 256, height or 256))
+    for wanted in (16, 32, 48):
+        if (wanted, wanted) not in sizes:
+            fail(path, f"has no {wanted}x{wanted} image")
+
+
+# ---- the desktop entries ---------------------------------------------------------------------
+
+def check_desktop(root, program, validator):
+    path = root / "packaging" / f"{program}.desktop"
+    if not path.is_file():
+        fail(path, "missing")
+        return
+    text = read_utf8(path)
+    if text is None:
+        return
+    parser = configparser.RawConfigParser(delimiters=("=",), comment_prefixes=("#",), strict=True)
+    parser.optionxform = str
+    try:
+        parser.read_string(text, str(path))
+    except configparser.Error as error:
+        fail(path, f"cannot be read: {error}")
+        return
+    if "Desktop Entry" not in parser:
+        fail(path, "has no [Desktop Entry] group")
+        return
+    entry = parser["Desktop Entry"]
+    wanted = {
+        "Type": "Application",
+        "Name": PROGRAMS[program]["name"],
+        "Comment": PROGRAMS[program]["comment"],
+        "Exec": f"/opt/plugo/{program}",
+        "TryExec": f"/opt/plugo/{program}",
+        "Path": "/opt/plugo",
+        "Icon": "plugo",
+        "Terminal": "false",
+        "X-Plugo-Version": VERSION,
+        "X-Plugo-Description": DESCRIPTION,
+        "X-Plugo-InternalName": program,
+    }
+    for key, value in wanted.items():
+        if entry.get(key) != value:
+            fail(path, f'{key} is "{entry.get(key)}", expected "{value}"')
+
+    if validator:
+        run = subprocess.run([validator, str(path)], capture_output=True, text=True)
+        if run.returncode != 0 or run.stdout.strip() or run.stderr.strip():
+            fail(path, f"desktop-file-validate: {run.stdout}{run.stderr}".strip())
+
+
+# ---- the application version in the programs' mains -----------------------------------------
+
+def check_main(root, program):
+    """The program's entry, wherever it lies in its folder; None when the program is not in the tree."""
+    folder = root / PROGRAMS[program]["sources"]
+    mains = [path for path in sorted(folder.rglob("*.cpp"))
+             if re.search(r"^int\s+main\s*\(", path.read_text(encoding="utf-8"), re.MULTILINE)]
+    if not mains:
+        if program == "plugo":
+            fail(folder, "has no main")
+        return None
+    for path in mains:
+        text = path.read_text(encoding="utf-8")
+        if not re.search(r'setApplicationVersion\(\s*(QStringLiteral\(\s*)?"' + re.escape(VERSION) + '"', text):
+            fail(path, f'does not set the application version "{VERSION}"')
+    return mains
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
+    llvm_rc = shutil.which("llvm-rc") or shutil.which("llvm-rc-14")
+    validator = shutil.which("desktop-file-validate")
+
+    check_icon(root)
+    for program in PROGRAMS:
+        check_rc_text(root, program)
+        if llvm_rc:
+            check_compiled(root, program, llvm_rc)
+        check_desktop(root, program, validator)
+        if check_main(root, program) is None:
+            print(f"{program} has no main in {PROGRAMS[program]['sources']}/: its application version is not checked")
+
+    if not llvm_rc:
+        print("llvm-rc is not installed: the resource scripts were read as text only")
+    if not validator:
+        print("desktop-file-validate is not installed (desktop-file-utils): desktop entries not validated")
+    for line in failures:
+        print(line)
+    if failures:
+        return 1
+    print("Version records agree: " + ", ".join(PROGRAMS))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

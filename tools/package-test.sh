@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# Builds the packages from a built Release folder and checks what they install: the program folder
+# with both programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
+# Debian package under /opt/plugo), the desktop entries and icons, the package's dependencies, and
+# that the installed programs start from the package, unpacked into a scratch root.
+#
+# Usage: tools/package-test.sh [build folder]          (default: build/)
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+build=$(cd "${1:-$PLUGO_BUILD}" && pwd)
+
+# Once the trainer keeps plugo.slg, recentg.txt and latest_practice.html in the user's data folder
+# when its program folder is not writable, set this to 1: a missing plugo.slg in $XDG_DATA_HOME/plugo
+# then fails the test instead of being reported.
+strict_data_home=${PLUGO_STRICT_DATA_HOME:-1}
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+scratch=$(mktemp -d)
+trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
+# The programs run as another user below, who must reach them.
+chmod 755 "$scratch"
+
+echo "-- Packages"
+plugo_package "$build"
+deb=$(ls "$build"/packages/plugo_*.deb)
+tgz=$(ls "$build"/packages/plugo-*.tar.gz)
+
+# ---- what the program folder must hold -------------------------------------------------------
+programs=(plugo)
+# The updater is in the folder whenever the build made it.
+[ -x "$build/bin/update" ] && programs+=(update)
+data=()
+while IFS= read -r name; do data+=("$name"); done < <(
+  cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \
+    \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) -printf '%f\n' | sort)
+printf '%s\n' "${programs[@]}" "${data[@]}" | sort >"$scratch/folder.expected"
+
+desktop_expected() {
+  local program size
+  for program in "${programs[@]}"; do
+    echo "usr/share/applications/$program.desktop"
+  done
+  for size in 16 24 32 48 64 128 256; do
+    echo "usr/share/icons/hicolor/${size}x${size}/apps/plugo.png"
+  done
+  echo "usr/share/icons/hicolor/scalable/apps/plugo.svg"
+}
+{ sed 's|^|opt/plugo/|' "$scratch/folder.expected"; desktop_expected; } | sort >"$scratch/deb.expected"
+
+# compare <what> <expected list> <actual list>
+compare() {
+  if ! diff -u "$2" "$3" >"$scratch/diff"; then
+    fail "$1 differs from what it should hold (- missing, + extra):"
+    sed '1,2d' "$scratch/diff" >&2
+  fi
+}
+
+# ---- cmake --install: one folder, nothing outside it ----------------------------------------
+echo "-- cmake --install"
+DESTDIR=$scratch/destdir cmake --install "$build" --prefix /opt/plugo >/dev/null
+(cd "$scratch/destdir" && find . -type f -printf '%P\n' | sort) >"$scratch/install.actual"
+sed 's|^|opt/plugo/|' "$scratch/folder.expected" >"$scratch/install.expected"
+compare "cmake --install" "$scratch/install.expected" "$scratch/install.actual"
+
+# ---- the .tar.gz: the folder under one top-level folder ---------------------------------------
+echo "-- $(basename "$tgz")"
+top=$(basename "$tgz" .tar.gz)
+tar -tzf "$tgz" | grep -v '/$' | sort >"$scratch/tgz.actual"
+sed "s|^|$top/|" "$scratch/folder.expected" >"$scratch/tgz.expected"
+compare "$(basename "$tgz")" "$scratch/tgz.expected" "$scratch/tgz.actual"
+
+# ---- the Debian package ----------------------------------------------------------------------
+echo "-- $(basename "$deb")"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = plugo ] || fail "package name is '$(field Package)'"
+[ "$(field Version)" = 1.00 ] || fail "package version is '$(field Version)'"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture is '$(field Architecture)'"
+description=$(field Description)
+[[ $description == *glostränare* ]] || fail "the description has no Swedish text"
+[[ $description == *"vocabulary trainer"* ]] || fail "the description has no English text"
+depends=$(field Depends)
+echo "Depends: $depends"
+needed=(libqt6core6 libqt6gui6 libqt6widgets6)
+[[ " ${programs[*]} " == *" update "* ]] && needed+=(libcurl4)
+for name in "${needed[@]}"; do
+  [[ ", $depends," == *", $name "* || ", $depends," == *", $name,"* ]] || fail "does not depend on $name"
+done
+# Every dependency is met by what this Debian machine has installed.
+if ! dpkg-checkbuilddeps -d "$depends" /dev/null 2>"$scratch/deps"; then
+  fail "dependencies not met here: $(cat "$scratch/deps")"
+fi
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+chmod 755 "$root"
+(cd "$root" && find . -type f -printf '%P\n' | sort) >"$scratch/deb.actual"
+compare "$(basename "$deb")" "$scratch/deb.expected" "$scratch/deb.actual"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { print "owner " $2 ": " $6 }' >"$scratch/owners"
+[ -s "$scratch/owners" ] && fail "files not owned by root: $(cat "$scratch/owners")"
+
+folder=$root/opt/plugo
+for name in "${data[@]}"; do
+  [ -f "$folder/$name" ] && ! cmp -s "$PLUGO_ROOT/data/$name" "$folder/$name" && fail "$name differs from data/$name"
+done
+for size in 16 24 32 48 64 128 256; do
+  cmp -s "$PLUGO_ROOT/data/icons/plugo-$size.png" "$root/usr/share/icons/hicolor/${size}x${size}/apps/plugo.png" ||
+    fail "the ${size}x${size} icon differs from data/icons/plugo-$size.png"
+done
+cmp -s "$PLUGO_ROOT/data/icons/plugo.svg" "$root/usr/share/icons/hicolor/scalable/apps/plugo.svg" ||
+  fail "the scalable icon differs from data/icons/plugo.svg"
+for program in "${programs[@]}"; do
+  [ -x "$folder/$program" ] || fail "$program is not executable"
+  entry=$root/usr/share/applications/$program.desktop
+  [ -f "$entry" ] || continue
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "$program.desktop does not validate"
+  fi
+  exec_path=$(sed -n 's/^Exec=//p' "$entry")
+  [ "$exec_path" = "/opt/plugo/$program" ] || fail "$program.desktop starts '$exec_path'"
+done
+
+# ---- the installed programs start ------------------------------------------------------------
+# As root, the programs run as nobody, for whom the folder under /opt is not writable, as for any
+# user of an installed package; otherwise the folder is made read-only for the run.
+home=$scratch/home
+mkdir -p "$home/runtime"
+chmod 700 "$home/runtime"
+runner=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown -R nobody:nogroup "$home"
+  runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+else
+  chmod a-w "$folder"
+fi
+if "${runner[@]}" test -w "$folder"; then folder_writable=1; else folder_writable=0; fi
+
+# start <program>: runs it for five seconds; it has no command line, so still running then (the
+# time-out's 124) is a start, and anything else is a crash or an early end.
+start() {
+  local program=$1 status=0
+  (cd "$home" && timeout -k 5 5 "${runner[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
+    "$folder/$program") >"$scratch/$program.out" 2>&1 || status=$?
+  if [ "$status" -eq 124 ]; then
+    echo "$program started from /opt/plugo and was still running after 5 s"
+  else
+    fail "$program ended with status $status within 5 s of its start; it said:"
+    cat "$scratch/$program.out" >&2
+  fi
+  if [ -s "$scratch/$program.out" ]; then
+    echo "$program said:"
+    sed 's/^/  /' "$scratch/$program.out"
+  fi
+}
+
+for program in "${programs[@]}"; do
+  start "$program"
+done
+
+# ---- where the trainer kept its files --------------------------------------------------------
+kept=$home/.local/share/plugo
+if [ "$folder_writable" -eq 1 ]; then
+  [ -f "$folder/plugo.slg" ] || fail "the program folder is writable, and plugo.slg is not in it"
+else
+  echo "The program folder is not writable for the trainer."
+  if [ -f "$kept/plugo.slg" ]; then
+    echo "plugo.slg is in the user's data folder: $(basename "$kept")/ holds $(ls "$kept" | tr '\n' ' ')"
+  elif [ "$strict_data_home" = 1 ]; then
+    fail "plugo.slg is not in \$XDG_DATA_HOME/plugo"
+  else
+    echo "NOTE: plugo.slg is not in \$XDG_DATA_HOME/plugo (not checked yet). The user's folders hold:"
+    (cd "$home" && find . -path ./runtime -prune -o -type f -print | sed 's/^/  /')
+  fi
+fi
+[ "$(id -u)" -ne 0 ] && chmod u+w "$folder"
+
+if [ "$failures" -ne 0 ]; then
+  echo "Package test: $failures failure(s)." >&2
+  exit 1
+fi
+echo "Package test passed."
