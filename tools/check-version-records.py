@@ -328,18 +328,25 @@ def check_desktop(root, program, validator):
 # ---- the application version in the programs' mains -----------------------------------------
 
 def check_main(root, program):
-    """The program's entry, wherever it lies in its folder; None when the program is not in the tree."""
+    """The program sets its version where it starts; None when the program is not in the tree."""
     folder = root / PROGRAMS[program]["sources"]
-    mains = [path for path in sorted(folder.rglob("*.cpp"))
+    sources = sorted(folder.rglob("*.cpp"))
+    mains = [path for path in sources
              if re.search(r"^int\s+main\s*\(", path.read_text(encoding="utf-8"), re.MULTILINE)]
     if not mains:
         if program == "plugo":
             fail(folder, "has no main")
         return None
-    for path in mains:
-        text = path.read_text(encoding="utf-8")
-        if not re.search(r'setApplicationVersion\(\s*(QStringLiteral\(\s*)?"' + re.escape(VERSION) + '"', text):
-            fail(path, f'does not set the application version "{VERSION}"')
+    setters = []
+    for path in sources:
+        for found in re.finditer(r'setApplicationVersion\(\s*(?:QStringLiteral\(\s*)?"([^"]*)"',
+                                 path.read_text(encoding="utf-8")):
+            setters.append((path, found.group(1)))
+    if not setters:
+        fail(folder, f'no source sets the application version "{VERSION}"')
+    for path, version in setters:
+        if version != VERSION:
+            fail(path, f'sets the application version "{version}", expected "{VERSION}"')
     return mains
 
 
