@@ -2,6 +2,7 @@
 
 #include "download.h"
 #include "platform/desktop.h"
+#include "platform/formparts.h"
 #include "platform/internettransfer.h"
 #include "platform/product.h"
 #include "platform/twips.h"
@@ -23,37 +24,20 @@ namespace updater {
 
 using platform::twips;
 using platform::twipsToPixels;
+using platform::form::button;
+using platform::form::place;
 
 namespace {
 
 // The busy strip's timer runs at this interval while a download runs.
 constexpr int kAnimationInterval = 300;
 
-template <typename Widget>
-Widget *place(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
+// The updater's labels hold sentences: they wrap.
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *lbl = place<QLabel>(parent, name, geometry);
-    lbl->setTextFormat(Qt::PlainText);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *lbl = platform::form::label(parent, name, geometry);
     lbl->setWordWrap(true);
     return lbl;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *btn = place<QPushButton>(parent, name, geometry);
-    btn->setText(caption);
-    // Enter presses the focused button.
-    btn->setAutoDefault(true);
-    return btn;
 }
 
 }  // namespace
@@ -140,16 +124,9 @@ void frmInfo::buildControls()
 
 void frmInfo::buildMenus()
 {
-    auto menu = [this](const char *name, const QString &title) {
-        QMenu *m = menuBar()->addMenu(title);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+    auto menu = [this](const char *name, const QString &title) { return platform::form::menu(this, name, title); };
     auto item = [this](QMenu *m, const char *name, const QString &caption, void (frmInfo::*handler)()) {
-        QAction *action = m->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        return platform::form::menuItem(m, this, name, caption, handler);
     };
 
     QMenu *arkiv = menu("mnuArkiv", QStringLiteral("Arkiv"));

@@ -4,6 +4,7 @@
 #include "frminst.h"
 #include "platform/atomicfile.h"
 #include "platform/desktop.h"
+#include "platform/formparts.h"
 #include "platform/product.h"
 #include "trainer/vocabulary/statistik.h"
 #include "trainer/vocabulary/texts.h"
@@ -24,38 +25,15 @@
 namespace shell {
 
 using platform::trimSpaces;
+using platform::form::button;
+using platform::form::label;
+using platform::form::place;
 
 namespace {
 
 QString emptyText()
 {
     return QString();
-}
-
-template <typename Widget>
-Widget *place(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *lbl = place<QLabel>(parent, name, geometry);
-    lbl->setTextFormat(Qt::PlainText);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return lbl;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *btn = place<QPushButton>(parent, name, geometry);
-    btn->setText(caption);
-    // Enter presses the focused button, so a drill can be run from the keyboard alone.
-    btn->setAutoDefault(true);
-    return btn;
 }
 
 }  // namespace
@@ -132,16 +110,9 @@ void frmPlugo::buildControls()
 
 void frmPlugo::buildMenus()
 {
-    auto menu = [this](const char *name, const QString &title) {
-        QMenu *m = menuBar()->addMenu(title);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+    auto menu = [this](const char *name, const QString &title) { return platform::form::menu(this, name, title); };
     auto item = [this](QMenu *m, const char *name, const QString &caption, void (frmPlugo::*handler)()) {
-        QAction *action = m->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+        return platform::form::menuItem(m, this, name, caption, handler);
     };
 
     QMenu *arkiv = menu("mnuArkiv", QStringLiteral("Arkiv"));
