@@ -1,5 +1,6 @@
 // A server that misbehaves in ways beyond the plain faults: too long a body, an absurd length, a
 // redirect that leads back to itself. The updater keeps working and leaves no half file.
+#include "support/nofilegrowth.h"
 #include "updaterwindow.h"
 
 #include <QDir>
@@ -128,3 +129,23 @@ TEST_F(ServerFaultTest, TheVersionCheckRefusesTheSameFaults)
     EXPECT_TRUE(button("cmdUppdatera")->isEnabled());
     EXPECT_EQ(label("lblKoll")->text(), "");
 }
+
+#ifdef Q_OS_UNIX
+TEST_F(ServerFaultTest, AFullDiskDuringTheDownloadKeepsTheOldInstaller)
+{
+    downloads.write("plugo_upd.exe", "the old installer");
+    serveVersion("26 01 11$26 01 10$26 01 10£");
+    check();
+    desktop.calls.clear();
+    server.route(kInstaller, okReply(installer(300000)));
+    desktop.chooseSave(downloads.file("plugo_upd.exe"));
+    {
+        testing_support::NoFileGrowth full;
+        action("mnuUppdatera")->trigger();
+    }
+    ASSERT_EQ(desktop.messages().size(), 2u);
+    EXPECT_EQ(desktop.messages()[1][1], kFailureTitle);
+    EXPECT_EQ(downloads.read("plugo_upd.exe"), QByteArray("the old installer"));
+    EXPECT_EQ(files(), QStringList({"plugo_upd.exe"}));
+}
+#endif

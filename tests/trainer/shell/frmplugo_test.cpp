@@ -426,3 +426,15 @@ TEST_F(TrainerTest, MenusAreReachableFromTheKeyboard)
     QTest::keyClick(arkiv, Qt::Key_Return);
     EXPECT_EQ(desktop.callsOf("openFileDialog").size(), 1u) << "\"Öppna glosfil\" ran";
 }
+
+TEST_F(TrainerTest, LabelsShowMarkupAsTyped)
+{
+    start();
+    open(vocabulary("<i>sv<i>.gls", "[<b>Svenska</b>-Engelska]\r\n\"<b>x</b>\",\"<b>x</b>$<i>y</i>$\"\r\n"));
+    QTest::mouseClick(button("cmdNasta"), Qt::LeftButton);
+    typeAndEnter("fel");
+    for (QLabel *lbl : window->findChildren<QLabel *>())
+        EXPECT_EQ(lbl->textFormat(), Qt::PlainText) << lbl->objectName().toStdString();
+    EXPECT_EQ(text("lblVisaSp_0"), "<b>Svenska</b>");
+    EXPECT_EQ(text("lblRattsvar"), QStringLiteral(u"Rätt svar: <b>x</b>"));
+}
