@@ -10,8 +10,8 @@ PLUGO_PACKAGES=(
   qt6-base-dev libcurl4-openssl-dev libfontconfig-dev
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core
-  clang python3
-  curl desktop-file-utils llvm
+  clang libclang-rt-dev python3
+  curl desktop-file-utils llvm file
 )
 
 plugo_missing_packages() {
