@@ -1,6 +1,6 @@
 // Loads a full vocabulary (400 words, 1600 meanings) again and again, then runs complete drills over
 // it through the vocabulary classes, and prints the time per load and per question.
-#include "platform/windows1252.h"
+#include "fullvocabulary.h"
 #include "trainer/vocabulary/glosor.h"
 #include "trainer/vocabulary/ovning.h"
 
@@ -12,18 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-QByteArray fullVocabulary()
-{
-    QString text = QStringLiteral("\"[Svenska-Engelska]\"\r\n");
-    for (int i = 1; i <= 400; ++i) {
-        text += QStringLiteral("\"ordet nummer %1 på svenska\",\"").arg(i);
-        for (int j = 1; j <= 4; ++j)
-            text += QStringLiteral("betydelse %1 av ord %2 med åäö$").arg(j).arg(i);
-        text += QStringLiteral("\"\r\n");
-    }
-    return platform::encodeWindows1252(text).value();
-}
 
 double seconds(std::chrono::steady_clock::duration d)
 {

@@ -1,7 +1,7 @@
 // 200 complete drills of a full vocabulary (400 words, 1600 meanings) through the real main window
 // on the offscreen platform, each ending with its report. Prints questions per second and the
 // process's memory after drills 1, 10, 100 and 200: it should not grow after the first drill.
-#include "platform/windows1252.h"
+#include "fullvocabulary.h"
 #include "support/scripteddesktop.h"
 #include "trainer/shell/frmplugo.h"
 #include "trainer/shell/moduleplugo.h"
@@ -17,18 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray fullVocabulary()
-{
-    QString text = QStringLiteral("\"[Svenska-Engelska]\"\r\n");
-    for (int i = 1; i <= 400; ++i) {
-        text += QStringLiteral("\"ord %1\",\"").arg(i);
-        for (int j = 1; j <= 4; ++j)
-            text += QStringLiteral("betydelse %1 av %2 med åäö$").arg(j).arg(i);
-        text += QStringLiteral("\"\r\n");
-    }
-    return platform::encodeWindows1252(text).value();
-}
 
 double residentMiB()
 {

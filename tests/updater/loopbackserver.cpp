@@ -150,6 +150,17 @@ ServerReply LoopbackServer::replyFor(const QByteArray &path) const
     return statusReply(404, "Not Found", "<html><body>Not Found</body></html>");
 }
 
+void LoopbackServer::stayQuiet(long long client) const
+{
+    const auto until = Clock::now() + kLongestStall;
+    char buffer[256];
+    while (!stop_ && Clock::now() < until) {
+        if (waitReadable(client, 50) && ::recv(static_cast<int>(client), buffer, sizeof buffer, 0) <= 0)
+            break;
+    }
+    closeSocket(client);
+}
+
 bool LoopbackServer::waitReadable(long long socket, int milliseconds) const
 {
     pollfd fd{};
@@ -211,14 +222,7 @@ void LoopbackServer::answer(long long client)
             closeSocket(client);
             return;
         case ServerReply::Kind::Stall: {
-            // Silent until the client gives up, the test ends, or a minute has gone.
-            const auto until = Clock::now() + kLongestStall;
-            char buffer[256];
-            while (!stop_ && Clock::now() < until) {
-                if (waitReadable(client, 50) && ::recv(static_cast<int>(client), buffer, sizeof buffer, 0) <= 0)
-                    break;
-            }
-            closeSocket(client);
+            stayQuiet(client);
             return;
         }
         default:
@@ -234,13 +238,7 @@ void LoopbackServer::answer(long long client)
         response += "\r\n";
         if (reply.kind == ServerReply::Kind::StallAfterHeaders) {
             sendAll(client, response + reply.body.left(reply.body.size() / 2));
-            const auto until = Clock::now() + kLongestStall;
-            char buffer[256];
-            while (!stop_ && Clock::now() < until) {
-                if (waitReadable(client, 50) && ::recv(static_cast<int>(client), buffer, sizeof buffer, 0) <= 0)
-                    break;
-            }
-            closeSocket(client);
+            stayQuiet(client);
             return;
         }
         if (!sendAll(client, response + reply.body) || !reply.keepAlive

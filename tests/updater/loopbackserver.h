@@ -57,6 +57,8 @@ private:
     void answer(long long socket);
     ServerReply replyFor(const QByteArray &path) const;
     bool waitReadable(long long socket, int milliseconds) const;
+    // Says nothing until the client gives up, the server stops, or a minute has gone; then closes.
+    void stayQuiet(long long client) const;
 
     long long listener_ = -1;
     int port_ = 0;

@@ -1,6 +1,7 @@
 // Drives the trainer's windows with a scripted desktop and saves pictures of them: a drill with a
 // wrong answer on show, the settings dialog, and the tooltip of "Avbryt". Run it under a real X
 // server (xvfb-run) so the tooltip is drawn: tools/take-screenshots.sh does.
+#include "shots.h"
 #include "support/scripteddesktop.h"
 #include "trainer/shell/frmplugo.h"
 #include "trainer/shell/moduleplugo.h"
@@ -21,23 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-void settle(int ms = 300)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(const QPixmap &picture, const QString &path)
-{
-    if (!picture.save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 // The screen around a window, including anything drawn over it.
 QPixmap screenAround(QWidget *window, int margin)

@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/inetplugo.h"
 #include "platform/windows1252.h"
+#include "shots.h"
 #include "support/scripteddesktop.h"
 #include "updater/frminfo.h"
 #include "updater/texts.h"
@@ -16,25 +17,6 @@
 #include <QTimer>
 #include <cstdio>
 #include <curl/curl.h>
-
-namespace {
-
-void settle(int ms = 300)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool save(const QPixmap &picture, const QString &path)
-{
-    if (!picture.save(path, "PNG"))
-        return false;
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -3,7 +3,7 @@
 #include "moduleplugo.h"
 #include "platform/desktop.h"
 #include "platform/product.h"
-#include "twips.h"
+#include "platform/twips.h"
 #include "wrapcheckbox.h"
 
 #include <QApplication>
@@ -12,6 +12,9 @@
 #include <QRadioButton>
 
 namespace shell {
+
+using platform::twips;
+using platform::twipsToPixels;
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "platform/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/formparts.h"
+#include "platform/twips.h"
 #include "platform/product.h"
 #include "trainer/vocabulary/statistik.h"
 #include "trainer/vocabulary/texts.h"
-#include "twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +28,8 @@ using platform::trimSpaces;
 using platform::form::button;
 using platform::form::label;
 using platform::form::place;
+using platform::twips;
+using platform::twipsToPixels;
 
 namespace {
 
@@ -269,8 +271,7 @@ bool frmPlugo::oppnadirekt(const QString &path)
     const vocabulary::Glosor &glosor = ovning_.glosor();
     lblVisaSp[0]->setText(glosor.sprak1);
     lblVisaSp[1]->setText(glosor.sprak2);
-    lblAntalSprak2->setText(glosor.sprak1 + QStringLiteral(" glosor: ") + QString::number(ovning_.antalord()));
-    lblAntalSprak1->setText(glosor.sprak2 + QStringLiteral(" betydelser: ") + QString::number(ovning_.summabet()));
+    showVocabularySize();
     for (QLabel *lbl : {lblKvar, lblGjorda, lblRatt, lblFel, lblProcRatt})
         lbl->setText(emptyText());
     setWindowTitle(platform::productTitle() + QStringLiteral(" - ") + trimSpaces(filnamn_));
@@ -410,8 +411,7 @@ void frmPlugo::ratta()
                             vocabulary::endOfDrillTitle(), platform::MsgOk);
         ovning_.newDrill();
         imgBra->clear();
-        lblAntalSprak2->setText(glosor.sprak1 + QStringLiteral(" glosor: ") + QString::number(ovning_.antalord()));
-        lblAntalSprak1->setText(glosor.sprak2 + QStringLiteral(" betydelser: ") + QString::number(ovning_.summabet()));
+        showVocabularySize();
         txtSprak1->clear();
         lblSprak2->setText(emptyText());
         lblRattsvar->setText(emptyText());
@@ -420,6 +420,13 @@ void frmPlugo::ratta()
     }
     cmdNasta->setFocus();
     txtSprak1->setReadOnly(true);
+}
+
+void frmPlugo::showVocabularySize()
+{
+    const vocabulary::Glosor &glosor = ovning_.glosor();
+    lblAntalSprak2->setText(glosor.sprak1 + QStringLiteral(" glosor: ") + QString::number(ovning_.antalord()));
+    lblAntalSprak1->setText(glosor.sprak2 + QStringLiteral(" betydelser: ") + QString::number(ovning_.summabet()));
 }
 
 void frmPlugo::raknaut()

@@ -77,6 +77,7 @@ private:
     void nasta();
     void ratta();
     void raknaut();
+    void showVocabularySize();
     bool senasteovn();
     void tidigare();
     void finnskoll();
