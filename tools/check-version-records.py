@@ -204,9 +204,11 @@ def check_compiled(root, program, llvm_rc):
     with tempfile.TemporaryDirectory() as scratch:
         res = pathlib.Path(scratch) / f"{program}.res"
         # llvm-rc is told the code page the script's pragma names; older ones do not read it.
+        # The script is named relative to the checkout: llvm-rc takes a leading "/" for one of
+        # its own switches, so an absolute path such as /check/... would be read as "/c".
         run = subprocess.run([llvm_rc, "/C", "65001", "/I", str(root / "data" / "icons"),
-                              "/FO", str(res), str(source)],
-                             capture_output=True, text=True)
+                              "/FO", str(res), str(source.relative_to(root))],
+                             cwd=root, capture_output=True, text=True)
         if run.returncode != 0:
             fail(source, f"does not compile: {run.stdout}{run.stderr}")
             return
@@ -351,7 +353,7 @@ def check_main(root, program):
 
 
 def main():
-    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent).resolve()
     llvm_rc = shutil.which("llvm-rc") or shutil.which("llvm-rc-14")
     validator = shutil.which("desktop-file-validate")
 
