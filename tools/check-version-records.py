@@ -73,6 +73,9 @@ def version_numbers():
 # ---- the resource script as text ------------------------------------------------------------
 
 def read_utf8(path):
+    if not path.is_file():
+        fail(path, "missing")
+        return None
     data = path.read_bytes()
     if data.startswith(b"\xef\xbb\xbf"):
         fail(path, "begins with a byte-order mark; the resource compiler wants plain UTF-8")
@@ -90,9 +93,6 @@ def strip_comments(text):
 
 def check_rc_text(root, program):
     path = root / "packaging" / f"{program}.rc"
-    if not path.is_file():
-        fail(path, "missing")
-        return
     text = read_utf8(path)
     if text is None:
         return
@@ -287,9 +287,6 @@ def check_icon(root):
 
 def check_desktop(root, program, validator):
     path = root / "packaging" / f"{program}.desktop"
-    if not path.is_file():
-        fail(path, "missing")
-        return
     text = read_utf8(path)
     if text is None:
         return

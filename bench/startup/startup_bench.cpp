@@ -80,8 +80,8 @@ int main(int argc, char **argv)
     }
     std::vector<double> ratios;
     for (int r = 0; r < rounds; ++r) {
-        // Each round starts both programs back to back, in turns of order, so that a slow spell of the
-        // shared machine weighs on both alike.
+        // Each round starts both programs back to back, taking turns at going first, so that a slow
+        // spell of the shared machine weighs on both alike.
         for (int i = 0; i < 2; ++i) {
             const int p = (r + i) % 2;
             const Run run = startOnce(programs[p]);

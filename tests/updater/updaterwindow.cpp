@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windows1252.h"
+#include "support/namedchild.h"
 #include "updater/texts.h"
 
 #include <QFile>
@@ -59,30 +60,22 @@ void UpdaterWindowTest::check()
 
 QPushButton *UpdaterWindowTest::button(const char *name) const
 {
-    auto *found = window->findChild<QPushButton *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QPushButton>(window.get(), QString::fromLatin1(name));
 }
 
 QLabel *UpdaterWindowTest::label(const char *name) const
 {
-    auto *found = window->findChild<QLabel *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QLabel>(window.get(), QString::fromLatin1(name));
 }
 
 QCheckBox *UpdaterWindowTest::box(int row) const
 {
-    auto *found = window->findChild<QCheckBox *>(QStringLiteral("cheUpp_%1").arg(row));
-    EXPECT_NE(found, nullptr) << row;
-    return found;
+    return testing_support::namedChild<QCheckBox>(window.get(), QStringLiteral("cheUpp_%1").arg(row));
 }
 
 QAction *UpdaterWindowTest::action(const char *name) const
 {
-    auto *found = window->findChild<QAction *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QAction>(window.get(), QString::fromLatin1(name));
 }
 
 QTimer *UpdaterWindowTest::timer() const

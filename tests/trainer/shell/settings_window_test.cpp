@@ -1,3 +1,4 @@
+#include "support/namedchild.h"
 #include "trainer/shell/installningar.h"
 #include "trainerfixture.h"
 
@@ -56,9 +57,7 @@ protected:
     template <typename T>
     T *inDialog(QDialog *dialog, const QString &name)
     {
-        auto *found = dialog->findChild<T *>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return testing_support::namedChild<T>(dialog, name);
     }
 
     // Every tooltip of both windows, in table order; the dialog's only when it is open.

@@ -1,6 +1,7 @@
 #include "trainerfixture.h"
 
 #include "platform/windows1252.h"
+#include "support/namedchild.h"
 #include "trainer/vocabulary/fieldreader.h"
 
 #include <QApplication>
@@ -52,16 +53,12 @@ void TrainerTest::open(const QString &path)
 
 QPushButton *TrainerTest::button(const char *name) const
 {
-    auto *found = window->findChild<QPushButton *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QPushButton>(window.get(), QString::fromLatin1(name));
 }
 
 QLabel *TrainerTest::label(const char *name) const
 {
-    auto *found = window->findChild<QLabel *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QLabel>(window.get(), QString::fromLatin1(name));
 }
 
 QLineEdit *TrainerTest::answerBox() const
@@ -71,9 +68,7 @@ QLineEdit *TrainerTest::answerBox() const
 
 QAction *TrainerTest::action(const char *name) const
 {
-    auto *found = window->findChild<QAction *>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return testing_support::namedChild<QAction>(window.get(), QString::fromLatin1(name));
 }
 
 QString TrainerTest::rightAnswer() const

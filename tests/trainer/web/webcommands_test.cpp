@@ -1,5 +1,6 @@
-#include "support/scripteddesktop.h"
+#include "support/namedchild.h"
 #include "support/nofilegrowth.h"
+#include "support/scripteddesktop.h"
 #include "support/tempfolder.h"
 #include "testpages.h"
 #include "trainer/shell/frmplugo.h"
@@ -93,9 +94,7 @@ public:
     template <typename T>
     T *find(const char *name) const
     {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::namedChild<T>(window.get(), QString::fromLatin1(name));
     }
 
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
