@@ -1,12 +1,17 @@
 #!/usr/bin/env python3
-"""Checks the version records of both programs.
+"""Checks the version records of the three programs, and the MIME type of the vocabulary files.
 
 On Windows each program carries a VERSIONINFO resource and the program icon (packaging/*.rc); on
-Linux the desktop entries (packaging/*.desktop) carry the same facts. Both must say version 1.00,
+Linux the desktop entries (packaging/*.desktop) carry the same facts. All must say version 1.00,
 description "Programfil", the program's comment and its internal name. The resource scripts are
 read as text here and, where llvm-rc is installed, also compiled and read back from the binary
 resource, the way Windows will see them. The desktop entries also go through desktop-file-validate
 when it is installed.
+
+The editor opens vocabulary files from the file manager: its desktop entry takes a file and names
+the MIME type that packaging/plugo-glosfil.xml gives *.gls. The XML is read here and, where
+shared-mime-info and desktop-file-utils are installed, built into a scratch MIME database and
+desktop-entry cache, to see that *.gls really maps to the type and the type to the editor.
 
 Usage: check-version-records.py [source folder]
 """
@@ -19,6 +24,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree
 
 VERSION = "1.00"
 DESCRIPTION = "Programfil"
@@ -34,7 +40,21 @@ PROGRAMS = {
         "name": "PlugoPro Update",
         "sources": "updater",
     },
+    "editor": {
+        "comment": "Skriv glosor för Plugo",
+        "name": "Vuzuvevizaduvareziv",
+        "sources": "editor",
+        # The file manager hands it the vocabulary file to open.
+        "arguments": " %f",
+        "mime": "application/x-plugo-glosfil",
+    },
 }
+
+MIME_FILE = "plugo-glosfil.xml"
+MIME_TYPE = "application/x-plugo-glosfil"
+MIME_COMMENT = "Plugo glosfil"
+MIME_GLOB = "*.gls"
+MIME_NAMESPACE = "http://www.freedesktop.org/standards/shared-mime-info"
 
 # Swedish (0x041D), Unicode code page (1200): the StringFileInfo block and its translation entry.
 LANGUAGE = 0x041D
@@ -305,7 +325,7 @@ def check_desktop(root, program, validator):
         "Type": "Application",
         "Name": PROGRAMS[program]["name"],
         "Comment": PROGRAMS[program]["comment"],
-        "Exec": f"/opt/plugo/{program}",
+        "Exec": f"/opt/plugo/{program}" + PROGRAMS[program].get("arguments", ""),
         "TryExec": f"/opt/plugo/{program}",
         "Path": "/opt/plugo",
         "Icon": "plugo",
@@ -317,11 +337,77 @@ def check_desktop(root, program, validator):
     for key, value in wanted.items():
         if entry.get(key) != value:
             fail(path, f'{key} is "{entry.get(key)}", expected "{value}"')
+    mime = PROGRAMS[program].get("mime")
+    types = [name for name in entry.get("MimeType", "").split(";") if name]
+    if types != ([mime] if mime else []):
+        fail(path, f"MimeType lists {types}, expected {[mime] if mime else []}")
 
     if validator:
         run = subprocess.run([validator, str(path)], capture_output=True, text=True)
         if run.returncode != 0 or run.stdout.strip() or run.stderr.strip():
             fail(path, f"desktop-file-validate: {run.stdout}{run.stderr}".strip())
+
+
+# ---- the MIME type of the vocabulary files ---------------------------------------------------
+
+def check_mime_xml(root):
+    path = root / "packaging" / MIME_FILE
+    if not path.is_file():
+        fail(path, "missing")
+        return
+    try:
+        tree = xml.etree.ElementTree.parse(path)
+    except xml.etree.ElementTree.ParseError as error:
+        fail(path, f"is not well-formed XML: {error}")
+        return
+    ns = "{" + MIME_NAMESPACE + "}"
+    top = tree.getroot()
+    if top.tag != ns + "mime-info":
+        fail(path, f"top element is {top.tag}, expected {ns}mime-info")
+        return
+    types = top.findall(ns + "mime-type")
+    if [kind.get("type") for kind in types] != [MIME_TYPE]:
+        fail(path, f"defines {[kind.get('type') for kind in types]}, expected [{MIME_TYPE}]")
+        return
+    kind = types[0]
+    comments = [(c.get("{http://www.w3.org/XML/1998/namespace}lang"), c.text) for c in kind.findall(ns + "comment")]
+    if (None, MIME_COMMENT) not in comments:
+        fail(path, f'has no comment "{MIME_COMMENT}" (has {comments})')
+    globs = [glob.get("pattern") for glob in kind.findall(ns + "glob")]
+    if globs != [MIME_GLOB]:
+        fail(path, f"globs are {globs}, expected [{MIME_GLOB}]")
+
+
+def check_mime_database(root, mime_tool, cache_tool):
+    """Builds the XML and the editor's entry into scratch databases, as the package's triggers do."""
+    xml_path = root / "packaging" / MIME_FILE
+    entry_path = root / "packaging" / "editor.desktop"
+    with tempfile.TemporaryDirectory() as scratch:
+        share = pathlib.Path(scratch) / "share"
+        (share / "mime" / "packages").mkdir(parents=True)
+        (share / "applications").mkdir()
+        shutil.copy(xml_path, share / "mime" / "packages")
+        shutil.copy(entry_path, share / "applications")
+        # Within the search path, or update-mime-database adds a note of its own to the output.
+        env = {"PATH": "/usr/bin:/bin", "XDG_DATA_HOME": str(share), "XDG_DATA_DIRS": str(share)}
+        # It ends with status 0 on errors too; it tells of them on its output.
+        run = subprocess.run([mime_tool, str(share / "mime")], capture_output=True, text=True, env=env)
+        said = (run.stdout + run.stderr).strip()
+        if run.returncode != 0 or said:
+            fail(xml_path, f"update-mime-database: {said}")
+        globs = share / "mime" / "globs2"
+        lines = globs.read_text(encoding="utf-8").splitlines() if globs.is_file() else []
+        if not any(line.endswith(f":{MIME_TYPE}:{MIME_GLOB}") for line in lines):
+            fail(xml_path, f"the MIME database does not map {MIME_GLOB} to {MIME_TYPE}")
+        if cache_tool:
+            run = subprocess.run([cache_tool, str(share / "applications")], capture_output=True, text=True,
+                                 env=env)
+            cache = share / "applications" / "mimeinfo.cache"
+            text = cache.read_text(encoding="utf-8") if cache.is_file() else ""
+            if run.returncode != 0 or f"{MIME_TYPE}=editor.desktop;" not in text.splitlines():
+                said = (run.stdout + run.stderr).strip()
+                fail(entry_path, f"update-desktop-database does not make it the opener of {MIME_TYPE}"
+                                 + (f": {said}" if said else ""))
 
 
 # ---- the application version in the programs' mains -----------------------------------------
@@ -353,6 +439,8 @@ def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent).resolve()
     llvm_rc = shutil.which("llvm-rc") or shutil.which("llvm-rc-14")
     validator = shutil.which("desktop-file-validate")
+    mime_tool = shutil.which("update-mime-database")
+    cache_tool = shutil.which("update-desktop-database")
 
     check_icon(root)
     for program in PROGRAMS:
@@ -363,6 +451,12 @@ def main():
         if check_main(root, program) is None:
             print(f"{program} has no main in {PROGRAMS[program]['sources']}/: its application version is not checked")
 
+    check_mime_xml(root)
+    if mime_tool:
+        check_mime_database(root, mime_tool, cache_tool)
+    else:
+        print("update-mime-database is not installed (shared-mime-info): the MIME type was read as XML only")
+
     if not llvm_rc:
         print("llvm-rc is not installed: the resource scripts were read as text only")
     if not validator:
@@ -371,7 +465,7 @@ def main():
         print(line)
     if failures:
         return 1
-    print("Version records agree: " + ", ".join(PROGRAMS))
+    print("Version records agree: " + ", ".join(PROGRAMS) + f"; *.gls is {MIME_TYPE}, opened by the editor")
     return 0
 
 
