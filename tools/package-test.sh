@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the packages from a built Release folder and checks what they install: the program folder
-# with both programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
-# Debian package under /opt/plugo), the desktop entries and icons, the package's dependencies, and
-# that the installed programs start from the package, unpacked into a scratch root.
+# with the programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
+# Debian package under /opt/plugo), the desktop entries, icons and the MIME type of *.gls, the
+# package's dependencies, and that the installed programs start from the package, unpacked into a
+# scratch root (the editor also with a vocabulary file to open).
 #
 # Usage: tools/package-test.sh [build folder]          (default: build/)
 set -euo pipefail
@@ -32,13 +33,17 @@ tgz=$(ls "$build"/packages/plugo-*.tar.gz)
 
 # ---- what the program folder must hold -------------------------------------------------------
 programs=(plugo)
-# The updater is in the folder whenever the build made it.
+# The updater and the editor are in the folder whenever the build made them.
 [ -x "$build/bin/update" ] && programs+=(update)
+[ -x "$build/bin/editor" ] && programs+=(editor)
+has_editor() { [[ " ${programs[*]} " == *" editor "* ]]; }
 data=()
 while IFS= read -r name; do data+=("$name"); done < <(
   cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \
     \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) -printf '%f\n' | sort)
 printf '%s\n' "${programs[@]}" "${data[@]}" | sort >"$scratch/folder.expected"
+# The editor's menu command opens its help page beside it.
+if has_editor && [[ " ${data[*]} " != *" editor.html "* ]]; then fail "data/ has no editor.html for the editor"; fi
 
 desktop_expected() {
   local program size
@@ -49,6 +54,9 @@ desktop_expected() {
     echo "usr/share/icons/hicolor/${size}x${size}/apps/plugo.png"
   done
   echo "usr/share/icons/hicolor/scalable/apps/plugo.svg"
+  # The type of *.gls, which the editor's entry opens.
+  has_editor && echo "usr/share/mime/packages/plugo-glosfil.xml"
+  return 0
 }
 { sed 's|^|opt/plugo/|' "$scratch/folder.expected"; desktop_expected; } | sort >"$scratch/deb.expected"
 
@@ -120,9 +128,30 @@ for program in "${programs[@]}"; do
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "$program.desktop does not validate"
   fi
-  exec_path=$(sed -n 's/^Exec=//p' "$entry")
-  [ "$exec_path" = "/opt/plugo/$program" ] || fail "$program.desktop starts '$exec_path'"
+  exec_line=$(sed -n 's/^Exec=//p' "$entry")
+  wanted=/opt/plugo/$program
+  [ "$program" = editor ] && wanted+=" %f"
+  [ "$exec_line" = "$wanted" ] || fail "$program.desktop runs '$exec_line', expected '$wanted'"
 done
+
+# ---- the MIME type: what the triggers of shared-mime-info and desktop-file-utils make of it ------
+if has_editor && [ -f "$root/usr/share/mime/packages/plugo-glosfil.xml" ]; then
+  cmp -s "$PLUGO_ROOT/packaging/plugo-glosfil.xml" "$root/usr/share/mime/packages/plugo-glosfil.xml" ||
+    fail "the MIME type differs from packaging/plugo-glosfil.xml"
+  share=$scratch/share
+  mkdir -p "$share"
+  cp -r "$root/usr/share/mime" "$root/usr/share/applications" "$share/"
+  XDG_DATA_DIRS=$share XDG_DATA_HOME=$share update-mime-database "$share/mime" >"$scratch/mime.out" 2>&1
+  [ -s "$scratch/mime.out" ] && fail "update-mime-database: $(cat "$scratch/mime.out")"
+  grep -q ':application/x-plugo-glosfil:\*\.gls$' "$share/mime/globs2" ||
+    fail "the installed MIME type does not give *.gls the type application/x-plugo-glosfil"
+  if command -v update-desktop-database >/dev/null; then
+    update-desktop-database "$share/applications"
+    grep -qx 'application/x-plugo-glosfil=editor.desktop;' "$share/applications/mimeinfo.cache" ||
+      fail "the installed entries do not open application/x-plugo-glosfil with the editor"
+  fi
+  echo "*.gls is application/x-plugo-glosfil and opens in the editor"
+fi
 
 # ---- the installed programs start ------------------------------------------------------------
 # As root, the programs run as nobody, for whom the folder under /opt is not writable, as for any
@@ -139,29 +168,38 @@ else
 fi
 if "${runner[@]}" test -w "$folder"; then folder_writable=1; else folder_writable=0; fi
 
-# start <program>: runs it for five seconds; it has no command line, so still running then (the
-# time-out's 124) is a start, and anything else is a crash or an early end.
+# start <program> [argument]: runs it for five seconds; it waits for its user, so still running
+# then (the time-out's 124) is a start, and anything else is a crash or an early end.
 start() {
-  local program=$1 status=0
+  local program=$1 status=0 name=$1${2:+ $(basename "$2")}
+  local out=$scratch/${name// /_}.out
   (cd "$home" && timeout -k 5 5 "${runner[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 \
     HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
-    "$folder/$program") >"$scratch/$program.out" 2>&1 || status=$?
+    "$folder/$program" ${2:+"$2"}) >"$out" 2>&1 || status=$?
   if [ "$status" -eq 124 ]; then
-    echo "$program started from /opt/plugo and was still running after 5 s"
+    echo "$name started from /opt/plugo and was still running after 5 s"
   else
-    fail "$program ended with status $status within 5 s of its start; it said:"
-    cat "$scratch/$program.out" >&2
+    fail "$name ended with status $status within 5 s of its start; it said:"
+    cat "$out" >&2
   fi
-  if [ -s "$scratch/$program.out" ]; then
-    echo "$program said:"
-    sed 's/^/  /' "$scratch/$program.out"
+  if [ -s "$out" ]; then
+    echo "$name said:"
+    sed 's/^/  /' "$out"
   fi
 }
 
 for program in "${programs[@]}"; do
   start "$program"
 done
+# The editor as the file manager starts it: with the vocabulary file to open, one of the user's
+# own and one from the program folder, which the user cannot write.
+if has_editor; then
+  cp "$folder/engelska.gls" "$home/glosor.gls"
+  [ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$home/glosor.gls"
+  start editor "$home/glosor.gls"
+  start editor "$folder/tyska.gls"
+fi
 
 # ---- where the trainer kept its files --------------------------------------------------------
 kept=$home/.local/share/plugo
