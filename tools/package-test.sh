@@ -135,7 +135,9 @@ for program in "${programs[@]}"; do
 done
 
 # ---- the MIME type: what the triggers of shared-mime-info and desktop-file-utils make of it ------
-if has_editor && [ -f "$root/usr/share/mime/packages/plugo-glosfil.xml" ]; then
+if ! command -v update-mime-database >/dev/null; then
+  echo "update-mime-database is not installed (shared-mime-info): the MIME type is not built"
+elif has_editor && [ -f "$root/usr/share/mime/packages/plugo-glosfil.xml" ]; then
   cmp -s "$PLUGO_ROOT/packaging/plugo-glosfil.xml" "$root/usr/share/mime/packages/plugo-glosfil.xml" ||
     fail "the MIME type differs from packaging/plugo-glosfil.xml"
   share=$scratch/share
