@@ -1,23 +1,12 @@
 // The updater against Debian's nginx serving a folder made by publish-update: the real transfer
 // service, the real window, a real web server's own answers.
 #include "nginxserver.h"
-#include "platform/inetplugo.h"
-#include "qtprinters.h"
 #include "release.h"
-#include "support/namedchild.h"
-#include "support/scripteddesktop.h"
-#include "support/tempfolder.h"
-#include "updater/frminfo.h"
+#include "updaterwindow.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
-using testing_support::namedChild;
 using testing_support::TempFolder;
 
 namespace {
@@ -27,11 +16,8 @@ const QString kMessage = QStringLiteral("Nytt i år: rättningen är snabbare.\n
 QByteArray installerBytes(qint64 size, int seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
-    quint32 state = 2166136261u + static_cast<quint32>(seed);
-    for (qint64 i = 0; i < size; ++i) {
-        state = state * 1664525u + 1013904223u;
-        bytes[i] = static_cast<char>(state >> 24);
-    }
+    for (qint64 i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed) % 251);
     return bytes;
 }
 
@@ -53,70 +39,44 @@ qint64 bytesBeingWritten(const QString &folder)
     return size;
 }
 
-class NginxTest : public ::testing::Test {
+class NginxTest : public testing_support::UpdaterWindowTest {
 protected:
     explicit NginxTest(qint64 bytesPerSecond = 0) : bytesPerSecond_(bytesPerSecond) {}
 
     void SetUp() override
     {
+        UpdaterWindowTest::SetUp();
         // The release: plugo a day newer than the installed one, the editor as old, update older.
-        publish::Release release;
-        release.outFolder = site.path();
-        release.message = kMessage;
-        release.dates = QStringList{"2026-03-02", "2026-03-01", "2026-02-01"};
+        publish::Release release{site.path(), {}, kMessage, {"2026-03-02", "2026-03-01", "2026-02-01"}, {}};
         for (int row = 0; row < 3; ++row) {
             installers[row] = installerBytes(row == 0 ? 6 * 1024 * 1024 : 1000 + row, row);
             release.installers[row] = sources.write(QStringLiteral("installer%1.exe").arg(row), installers[row]);
         }
-        const publish::Outcome published = publish::publishRelease(release);
-        ASSERT_EQ(published.error, QString());
+        ASSERT_EQ(publish::publishRelease(release).error, QString());
 
         nginx = std::make_unique<publish::NginxServer>(publish::NginxServer::Options{site.path(), bytesPerSecond_});
         if (!nginx->start())
             GTEST_SKIP() << "nginx cannot be started here: " << nginx->error().toStdString();
-
-        desktop.folder = programs.path();
-        for (const char *name : {"ladda.bmp", "liten.bmp"})
-            QFile::copy(testing_support::dataFolder() + u'/' + QString::fromLatin1(name),
-                        programs.file(QString::fromLatin1(name)));
-        for (const QString &name : {QStringLiteral("plugo"), QStringLiteral("editor"), QStringLiteral("update")}) {
-            QFile file(programs.write(platform::programFileName(name), "program"));
-            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-            ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(15, 0)), QFileDevice::FileModificationTime));
-        }
-        inet.setTimeout(std::chrono::seconds(5));
+        installProducts(QDateTime(QDate(2026, 3, 1), QTime(15, 0)));
         window = std::make_unique<updater::frmInfo>(desktop, inet,
                                                     updater::UpdateServer{QStringLiteral("127.0.0.1"), nginx->port()});
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        nginx.reset();
-    }
-
-    void click(const char *name) { QTest::mouseClick(namedChild<QPushButton>(window.get(), QString::fromLatin1(name)), Qt::LeftButton); }
-    QString label(const char *name) { return namedChild<QLabel>(window.get(), QString::fromLatin1(name))->text(); }
-    QCheckBox *box(int row) { return namedChild<QCheckBox>(window.get(), QStringLiteral("cheUpp_%1").arg(row)); }
-
     // The check, then the download of what it offered into the downloads folder.
     void checkAndDownload()
     {
-        click("cmdKoll");
+        check();
         desktop.calls.clear();
         desktop.chooseSave(downloads.file(QStringLiteral("plugo_upd.exe")));
-        click("cmdUppdatera");
+        QTest::mouseClick(button("cmdUppdatera"), Qt::LeftButton);
     }
 
     QStringList lastMessage() const { return desktop.messages().empty() ? QStringList() : desktop.messages().back(); }
 
     qint64 bytesPerSecond_;
-    TempFolder site, sources, programs, downloads;
+    TempFolder site, sources;
     std::array<QByteArray, 3> installers;
     std::unique_ptr<publish::NginxServer> nginx;
-    testing_support::ScriptedDesktop desktop;
-    platform::InetPlugo inet;
-    std::unique_ptr<updater::frmInfo> window;
 };
 
 // nginx holds every response to a pace at which a download lasts seconds.
@@ -133,10 +93,10 @@ const QStringList kFailed{QStringLiteral("Ett fel inträffade vid nedladdningen 
 
 TEST_F(NginxTest, CheckOffersTheNewerProductsAndShowsTheMessage)
 {
-    click("cmdKoll");
+    check();
     EXPECT_TRUE(desktop.messages().empty());
-    EXPECT_EQ(label("lblKoll"), kMessage);
-    EXPECT_EQ(label("lblNyare"), QStringLiteral("Nyare version finns till följande plugoprodukter: \n\nPlugo\n\n\n\n"
+    EXPECT_EQ(label("lblKoll")->text(), kMessage);
+    EXPECT_EQ(label("lblNyare")->text(), QStringLiteral("Nyare version finns till följande plugoprodukter: \n\nPlugo\n\n\n\n"
                                                 "Du rekomenderas att uppdatera. Klicka på \"Uppdatera\"!"));
     const std::array<bool, 3> offered{true, false, false};
     for (int row = 0; row < 3; ++row) {
@@ -173,13 +133,13 @@ TEST_F(NginxTest, MissingInstallerIsNoInstallerAndNothingIsSaved)
 TEST_F(NginxTest, MissingVersionFileIsNoContact)
 {
     ASSERT_TRUE(QFile::remove(publish::versionPath(site.path())));
-    click("cmdKoll");
+    check();
     ASSERT_EQ(desktop.messages().size(), 1u);
     EXPECT_EQ(desktop.messages()[0].mid(0, 2),
               (QStringList{QStringLiteral("En förbindelse kunde inte upprättas med servern. Kontrollera din "
                                           "internetförbindelse och försök igen."),
                            QStringLiteral("Ingen kontakt med servern")}));
-    EXPECT_FALSE(namedChild<QPushButton>(window.get(), QStringLiteral("cmdUppdatera"))->isEnabled());
+    EXPECT_FALSE(button("cmdUppdatera")->isEnabled());
 }
 
 TEST_F(SlowNginxTest, ServerStoppedInTheMiddleOfADownloadLeavesNoFile)
