@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <vector>
+
 namespace publish {
 
 namespace {
