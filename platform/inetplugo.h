@@ -28,6 +28,7 @@ public:
     std::chrono::milliseconds timeout() const { return timeout_; }
 
     // The largest text document accepted; a longer one fails the fetch.
+    static constexpr qint64 kDefaultTextLimit = 1024 * 1024;
     void setTextLimit(qint64 bytes) { textLimit_ = bytes; }
 
     TextReply openText() override;
@@ -48,7 +49,7 @@ private:
     void run(const std::shared_ptr<Job> &job);
 
     std::chrono::milliseconds timeout_{60000};
-    qint64 textLimit_ = 1024 * 1024;
+    qint64 textLimit_ = kDefaultTextLimit;
     int responseCode_ = 0;
     QString responseInfo_;
 

@@ -12,6 +12,7 @@ PLUGO_PACKAGES=(
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev python3
   curl desktop-file-utils llvm file
+  nginx-light
 )
 
 plugo_missing_packages() {

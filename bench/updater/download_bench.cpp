@@ -2,9 +2,12 @@
 // service, and with the curl command line, in the same run; prints the throughput of both, the
 // updater's peak memory above its idle size, and the longest gap between two animation ticks.
 //
-//   bench_updater_download [size in MB] [rounds]
+//   bench_updater_download [size in MB] [rounds] [--nginx]
 //
+// The installer comes from a small sendfile server inside the benchmark, or with --nginx from
+// Debian's nginx on a loopback port, serving a release folder laid out as on the update server.
 // The updater side runs in a child process of its own, so its memory is its own.
+#include "nginxserver.h"
 #include "platform/desktop.h"
 #include "platform/inetplugo.h"
 #include "platform/qtdesktop.h"
@@ -33,6 +36,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -261,11 +265,22 @@ double median(std::vector<double> values)
 int runBench(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int sizeMb = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 200;
-    const int rounds = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 3;
+    QStringList numbers = QCoreApplication::arguments().mid(1);
+    const bool useNginx = numbers.removeAll(QStringLiteral("--nginx")) > 0;
+    const int sizeMb = numbers.size() > 0 ? std::max(1, numbers[0].toInt()) : 200;
+    const int rounds = numbers.size() > 1 ? std::max(1, numbers[1].toInt()) : 3;
 
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/plugo-bench-XXXXXX"));
-    const QString served = work.filePath(QStringLiteral("plugo_upd.exe"));
+    // The release folder as it is uploaded: the version file and the installer under its path.
+    const QString site = work.filePath(QStringLiteral("site"));
+    const QString served = site + kInstallerPath;
+    const QByteArray version = "26 01 01$20 01 01$20 01 01\xa3" "bench";
+    QDir().mkpath(QFileInfo(served).path());
+    {
+        QFile file(site + QStringLiteral("/~tovald/plugo3/version"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(version) != version.size())
+            return 1;
+    }
     {
         QFile file(served);
         if (!file.open(QIODevice::WriteOnly))
@@ -290,8 +305,29 @@ int runBench(int argc, char **argv)
     for (const char *name : {"ladda.bmp", "liten.bmp"})
         QFile::copy(QStringLiteral(PLUGO_DATA_DIR "/") + QString::fromLatin1(name), programs + u'/' + QString::fromLatin1(name));
 
-    FileServer server("26 01 01$20 01 01$20 01 01\xa3" "bench", served);
-    const QString url = QStringLiteral("http://127.0.0.1:%1%2").arg(server.port()).arg(kInstallerPath);
+    std::unique_ptr<FileServer> ownServer;
+    std::unique_ptr<publish::NginxServer> nginx;
+    int port = 0;
+    // Serves the release folder, paced at the given rate (bytes a second, 0 for no limit).
+    auto serve = [&](qint64 rate) {
+        if (!useNginx) {
+            if (!ownServer)
+                ownServer = std::make_unique<FileServer>(version, served);
+            ownServer->setRate(rate);
+            port = ownServer->port();
+            return true;
+        }
+        nginx = std::make_unique<publish::NginxServer>(publish::NginxServer::Options{site, rate});
+        if (!nginx->start()) {
+            std::fprintf(stderr, "nginx cannot be started: %s\n", qPrintable(nginx->error()));
+            return false;
+        }
+        port = nginx->port();
+        return true;
+    };
+    if (!serve(0))
+        return 1;
+    const QString url = QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(kInstallerPath);
     const QString target = work.filePath(QStringLiteral("saved_upd.exe"));
     const double megabytes = sizeMb * 1024.0 * 1024.0 / 1e6;
 
@@ -301,7 +337,7 @@ int runBench(int argc, char **argv)
         QProcess client;
         client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         client.start(QCoreApplication::applicationFilePath(),
-                     {"--client", QString::number(server.port()), programs, target});
+                     {"--client", QString::number(port), programs, target});
         if (!client.waitForFinished(600000) || client.exitCode() != 0) {
             std::fprintf(stderr, "the updater side failed\n");
             return {};
@@ -316,7 +352,8 @@ int runBench(int argc, char **argv)
     };
 
     std::vector<double> curlSeconds, ourSeconds, commitSeconds, growthMb, gapsMs;
-    std::printf("Downloading %d MiB from 127.0.0.1:%d, %d rounds each\n", sizeMb, server.port(), rounds);
+    std::printf("Downloading %d MiB from %s on 127.0.0.1:%d, %d rounds each\n", sizeMb,
+                useNginx ? "nginx" : "the benchmark's own server", port, rounds);
     for (int round = 0; round < rounds; ++round) {
         QFile::remove(target);
         // Each download starts with no dirty pages of the one before being written back meanwhile.
@@ -351,7 +388,8 @@ int runBench(int argc, char **argv)
     QFile::remove(target);
 
     // A slow line: the same installer at 40 MB/s, so the busy strip ticks many times meanwhile.
-    server.setRate(40 * 1000 * 1000);
+    if (!serve(40 * 1000 * 1000))
+        return 1;
     const QList<QByteArray> paced = runUpdater();
     if (paced.isEmpty())
         return 1;
