@@ -45,6 +45,7 @@ public:
     bool tipsShown() const { return tipsShown_; }
 
     // The windows whose controls carry tooltips: the main window and, while it exists, the dialog.
+    // Their controls without a tooltip of their own show none (not their parent's).
     void addWindow(QWidget *window);
 
 private:
