@@ -82,7 +82,7 @@ QString modulePlugo::fileInFolder(const QString &name) const
 
 QString modulePlugo::keptFile(const QString &name) const
 {
-    return platform::pathInFolder(keptFolder.isEmpty() ? programmapp : keptFolder, name);
+    return platform::pathInFolder(keptFolderPath(), name);
 }
 
 void modulePlugo::readSettings()
