@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int n = 0; n < shell::kSettingsRecords; ++n) {
         const qsizetype at = qsizetype(n) * shell::kSettingsRecordBytes;
         check(written[at + 2] == 0 && written[at + 3] == 0);
-        if (at + 2 > bytes.size())
+        if (at + shell::kSettingsRecordBytes > bytes.size())
             check(values[n] == 0);
         else
             check(written[at] == bytes[at] && written[at + 1] == bytes[at + 1]);

@@ -59,9 +59,11 @@ väljer du <span class="knapp">Arkiv &gt; Kontrollera</span>.</p>
   <li>Ta bort bocken för de program som du inte vill uppdatera.</li>
   <li>Klicka på <span class="knapp">Uppdatera</span> (eller välj <span class="knapp">Arkiv &gt; Uppdatera</span>).</li>
   <li>För varje förbockat program frågar Update om du vill ladda ner uppdateringen. Svarar du
-      <span class="knapp">Avbryt</span> laddas ingenting mer ner.</li>
+      <span class="knapp">OK</span> går Update vidare; svarar du <span class="knapp">Avbryt</span>
+      laddas ingenting mer ner.</li>
   <li>Välj var installationsfilen ska sparas, till exempel på skrivbordet. Finns det redan en fil
-      med samma namn får du frågan om den ska ersättas.</li>
+      med samma namn får du frågan om den ska ersättas; svara <span class="knapp">Ja</span> eller
+      <span class="knapp">Nej</span>.</li>
   <li>Medan filen laddas ner växer en blå stapel under statusraden. Det kan ta en stund.</li>
   <li>När filen är nerladdad får du ett meddelande. Klicka på filen för att installera uppdateringen.
       Stäng Plugo och redigeraren innan du installerar.</li>

@@ -93,7 +93,7 @@ description=$(field Description)
 [[ $description == *"vocabulary trainer"* ]] || fail "the description has no English text"
 depends=$(field Depends)
 echo "Depends: $depends"
-needed=(libqt6core6 libqt6gui6 libqt6widgets6)
+needed=(libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n)
 [[ " ${programs[*]} " == *" update "* ]] && needed+=(libcurl4)
 for name in "${needed[@]}"; do
   [[ ", $depends," == *", $name "* || ", $depends," == *", $name,"* ]] || fail "does not depend on $name"

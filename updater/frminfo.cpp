@@ -22,6 +22,20 @@
 
 namespace updater {
 
+namespace {
+
+// A check box that takes a click anywhere in its box, not only on its mark and caption, so its
+// clickable area is the width it was drawn with even where the caption is shorter.
+class WholeBoxCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
 using platform::twips;
 using platform::twipsToPixels;
 using platform::form::button;
@@ -81,11 +95,11 @@ void frmInfo::buildControls()
     const std::array<QRect, 3> boxes{twips(4200, 2640, 2652, 252), twips(4200, 3000, 2772, 252),
                                      twips(4200, 3360, 2532, 252)};
     for (int row = 0; row < kProductCount; ++row) {
-        auto *box = new QCheckBox(products()[row].checkCaption, client);
+        auto *box = new WholeBoxCheckBox(products()[row].checkCaption, client);
         box->setObjectName(QStringLiteral("cheUpp_%1").arg(row));
         box->setGeometry(boxes[row]);
         // The layout was drawn for a narrower font: a caption wider than its box widens the box
-        // rather than being cut off.
+        // rather than being cut off; a shorter one keeps the drawn width.
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
         box->setEnabled(false);
         box->setChecked(false);

@@ -1,6 +1,7 @@
 #include "platform/inetplugo.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
+#include "platform/swedishtexts.h"
 #include "updater/frminfo.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         QApplication::setApplicationName(QStringLiteral("update"));
         QApplication::setApplicationVersion(QStringLiteral("1.00"));
         QApplication::setWindowIcon(platform::programIcon());
+        platform::installSwedishTexts(app);
 
         platform::QtDesktop desktop;
         platform::InetPlugo inet;

@@ -65,10 +65,19 @@ TEST_F(UpdaterWindowTest, StartsWithEveryControlInPlace)
         EXPECT_EQ(box(row)->text(), captions[row]);
         EXPECT_EQ(box(row)->pos(), places[row].topLeft());
         EXPECT_EQ(box(row)->height(), places[row].height());
-        EXPECT_GE(box(row)->width(), places[row].width());
-        EXPECT_GE(box(row)->width(), box(row)->sizeHint().width()) << "the whole caption shows";
+        // The drawn width, or wider where the caption would not fit in it; never narrower.
+        EXPECT_EQ(box(row)->width(), std::max(places[row].width(), box(row)->sizeHint().width()))
+            << "drawn " << places[row].width() << ", caption " << box(row)->sizeHint().width();
         EXPECT_FALSE(box(row)->isEnabled());
         EXPECT_FALSE(box(row)->isChecked());
+    }
+    // The whole drawn width takes a click, also past the end of a short caption.
+    for (int row = 0; row < 3; ++row) {
+        box(row)->setEnabled(true);
+        QTest::mouseClick(box(row), Qt::LeftButton, {}, QPoint(box(row)->width() - 2, box(row)->height() / 2));
+        EXPECT_TRUE(box(row)->isChecked()) << row;
+        box(row)->setChecked(false);
+        box(row)->setEnabled(false);
     }
     EXPECT_EQ(button("cmdUppdatera")->text(), "Uppdatera");
     EXPECT_EQ(button("cmdUppdatera")->geometry(), twips(7080, 2640, 1092, 372));

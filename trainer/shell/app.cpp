@@ -4,6 +4,7 @@
 #include "moduleplugo.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
+#include "platform/swedishtexts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -29,6 +30,7 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
     QApplication::setApplicationName(QStringLiteral("plugo"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(platform::programIcon());
+    platform::installSwedishTexts(app);
 
     platform::QtDesktop desktop;
     modulePlugo module;

@@ -41,7 +41,7 @@ QString emptyText()
 }  // namespace
 
 frmPlugo::frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_t seed, QWidget *parent)
-    : QMainWindow(parent), desktop_(desktop), module_(module), ovning_(seed), web_(desktop, module)
+    : QMainWindow(parent), desktop_(desktop), module_(module), ovning_(seed), web_(desktop)
 {
     setObjectName(QStringLiteral("frmPlugo"));
     setWindowIcon(platform::programIcon());
@@ -440,9 +440,14 @@ void frmPlugo::raknaut()
     lblProcRatt->setText(procenttext_);
 }
 
+web::PageSettings frmPlugo::pageSettings() const
+{
+    return {module_.farg, module_.textstorlek, module_.programmapp, module_.keptFolderPath()};
+}
+
 bool frmPlugo::senasteovn()
 {
-    return web_.senasteovn(ovning_, filnamn_, procenttext_);
+    return web_.senasteovn(pageSettings(), ovning_, filnamn_, procenttext_);
 }
 
 void frmPlugo::setNextEnabled(bool enabled)
@@ -547,17 +552,17 @@ void frmPlugo::mnuGhelp_Click()
 }
 void frmPlugo::mnuSparaweb_Click()
 {
-    web_.sparaweb(this, ovning_, filnamn_);
+    web_.sparaweb(this, pageSettings(), ovning_, filnamn_);
 }
 
 void frmPlugo::mnuOppnaweb_Click()
 {
-    web_.oppnaweb(this);
+    web_.oppnaweb(this, pageSettings());
 }
 
 void frmPlugo::mnuOvning_Click()
 {
-    web_.ovning(this);
+    web_.ovning(this, pageSettings());
 }
 
 }  // namespace shell

@@ -90,6 +90,8 @@ private:
     bool showPicture(const QString &name);
     void setNextEnabled(bool enabled);
     void setCheckEnabled(bool enabled);
+    // The settings and folders the page commands work with, as they are now.
+    web::PageSettings pageSettings() const;
 
     platform::Desktop &desktop_;
     modulePlugo &module_;

@@ -9,7 +9,8 @@ SettingsValues parseSettings(QByteArrayView bytes)
     SettingsValues values{};
     for (int n = 0; n < kSettingsRecords; ++n) {
         const qsizetype offset = qsizetype(n) * kSettingsRecordBytes;
-        if (offset + 2 > bytes.size())
+        // Only a whole record is a value; one cut short reads as 0 like one that is missing.
+        if (offset + kSettingsRecordBytes > bytes.size())
             break;
         const auto low = static_cast<quint8>(bytes[offset]);
         const auto high = static_cast<quint8>(bytes[offset + 1]);

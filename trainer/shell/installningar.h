@@ -14,8 +14,8 @@ constexpr int kSettingsBytes = kSettingsRecords * kSettingsRecordBytes;
 
 using SettingsValues = std::array<qint16, kSettingsRecords>;
 
-// The four values from the file's bytes; a record beyond the end reads as 0, bytes after the last
-// record are not looked at.
+// The four values from the file's bytes; a record that lies wholly or partly beyond the end reads
+// as 0, bytes after the last record are not looked at.
 SettingsValues parseSettings(QByteArrayView bytes);
 
 // The 16 bytes of the four records, filler bytes zero.

@@ -3,6 +3,8 @@
 #include "installningar.h"
 #include "platform/desktop.h"
 
+#include <QEvent>
+#include <QToolTip>
 #include <QWidget>
 
 namespace shell {
@@ -30,6 +32,38 @@ constexpr Tip kTips[] = {
     {"frmInst", "cheTooltips", u"Kryssa för om du vill slippa sådana här verktygstips."},
 };
 
+// Qt hands a tooltip request that a control does not answer to its parent, so an option button
+// would show its frame's tooltip. A control shows its own tooltip or none.
+class OwnTooltipOnly final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->toolTip().isEmpty()) {
+                QToolTip::hideText();
+                event->accept();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void keepTooltipsToTheirOwners(QWidget *window)
+{
+    const QString name = QStringLiteral("ownTooltipOnly");
+    if (window->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto *filter = new OwnTooltipOnly(window);
+    filter->setObjectName(name);
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isWindow())  // menus are windows of their own and have no tooltips
+            control->installEventFilter(filter);
+    }
+}
+
 }  // namespace
 
 QString tooltipText(const QString &window, const QString &control)
@@ -48,7 +82,7 @@ QString modulePlugo::fileInFolder(const QString &name) const
 
 QString modulePlugo::keptFile(const QString &name) const
 {
-    return platform::pathInFolder(keptFolder.isEmpty() ? programmapp : keptFolder, name);
+    return platform::pathInFolder(keptFolderPath(), name);
 }
 
 void modulePlugo::readSettings()
@@ -86,8 +120,10 @@ void modulePlugo::applyTips()
 void modulePlugo::addWindow(QWidget *window)
 {
     windows_.removeAll(nullptr);
-    if (!windows_.contains(window))
+    if (!windows_.contains(window)) {
         windows_.append(window);
+        keepTooltipsToTheirOwners(window);
+    }
     // A window that arrives later shows the tooltips as they are now.
     setTips(tipsShown_);
 }

@@ -26,6 +26,8 @@ public:
 
     // A file beside the program.
     QString fileInFolder(const QString &name) const;
+    // The folder the kept files are in: keptFolder, or the program folder while that is not set.
+    QString keptFolderPath() const { return keptFolder.isEmpty() ? programmapp : keptFolder; }
     // A file the trainer writes and reads back: the settings, the recent list, the latest report.
     QString keptFile(const QString &name) const;
     QString settingsPath() const { return keptFile(QStringLiteral("plugo.slg")); }
@@ -45,6 +47,7 @@ public:
     bool tipsShown() const { return tipsShown_; }
 
     // The windows whose controls carry tooltips: the main window and, while it exists, the dialog.
+    // Their controls without a tooltip of their own show none (not their parent's).
     void addWindow(QWidget *window);
 
 private:

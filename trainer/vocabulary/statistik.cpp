@@ -1,7 +1,5 @@
 #include "statistik.h"
 
-#include <cmath>
-
 namespace vocabulary {
 
 int percentRight(int antalratt, int antalfel)
@@ -9,12 +7,9 @@ int percentRight(int antalratt, int antalfel)
     const int answered = antalratt + antalfel;
     if (answered == 0)
         return 0;
-    // The share is kept in single precision. Scaled in single precision too, an exact half such as
-    // 1 of 200 stays a half and rounds up; no share of up to 1600 answers lies close enough to a
-    // half for the rounding of the product to move it across.
-    const float share = static_cast<float>(static_cast<double>(antalratt) / answered);
-    const float percent = share * 100.0f;
-    return static_cast<int>(std::floor(static_cast<double>(percent) + 0.5));
+    // Rounded to the nearest whole number, halves upwards, in whole numbers: floating point would
+    // put some exact halves (21 of 40 is 52.5) just below the half and round them down.
+    return (200 * antalratt + answered) / (2 * answered);
 }
 
 Statistik raknaut(int antalratt, int antalfel, int summabet)

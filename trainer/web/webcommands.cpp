@@ -4,7 +4,6 @@
 #include "pagetext.h"
 #include "platform/atomicfile.h"
 #include "platform/desktop.h"
-#include "trainer/shell/moduleplugo.h"
 #include "trainer/vocabulary/ovning.h"
 
 namespace web {
@@ -48,44 +47,43 @@ QString noReportTitle()
     return QStringLiteral("Ingen övning sparad");
 }
 
-WebCommands::WebCommands(platform::Desktop &desktop, const shell::modulePlugo &module)
-    : desktop_(desktop), module_(module)
+WebCommands::WebCommands(platform::Desktop &desktop) : desktop_(desktop) {}
+
+QString WebCommands::reportPath(const PageSettings &settings)
 {
+    return platform::pathInFolder(settings.keptFolder, QStringLiteral("latest_practice.html"));
 }
 
-QString WebCommands::reportPath() const
-{
-    return module_.keptFile(QStringLiteral("latest_practice.html"));
-}
-
-PageContext WebCommands::context(const QString &filnamn) const
+PageContext WebCommands::context(const PageSettings &settings, const QString &filnamn) const
 {
     // One reading of the clock, so the date and the time belong together.
     const QDateTime now = desktop_.now();
     PageContext context;
     context.filnamn = filnamn;
-    context.farg = module_.farg;
-    context.textstorlek = module_.textstorlek;
+    context.farg = settings.farg;
+    context.textstorlek = settings.textstorlek;
     context.date = platform::formatDateTime(desktop_, now, u"ddddd");
     context.time = platform::formatDateTime(desktop_, now, u"hh:nn");
     return context;
 }
 
-bool WebCommands::senasteovn(const vocabulary::Ovning &ovning, const QString &filnamn, const QString &procenttext)
+bool WebCommands::senasteovn(const PageSettings &settings, const vocabulary::Ovning &ovning, const QString &filnamn,
+                             const QString &procenttext)
 {
-    const QByteArray page =
-        latestPracticePage(ovning.glosor(), DrillResult{ovning.antalratt(), procenttext}, context(filnamn));
+    const QByteArray page = latestPracticePage(ovning.glosor(), DrillResult{ovning.antalratt(), procenttext},
+                                               context(settings, filnamn));
     // Written whole or not at all: a failure leaves the report of the drill before.
-    return platform::writeFileAtomically(reportPath(), page);
+    return platform::writeFileAtomically(reportPath(settings), page);
 }
 
-void WebCommands::sparaweb(QWidget *owner, const vocabulary::Ovning &ovning, const QString &filnamn)
+void WebCommands::sparaweb(QWidget *owner, const PageSettings &settings, const vocabulary::Ovning &ovning,
+                           const QString &filnamn)
 {
     if (trimSpaces(filnamn).isEmpty()) {
         desktop_.messageBox(owner, noVocabularyText(), noVocabularyTitle(), platform::MsgOkWarning);
         return;
     }
-    const PageContext pageContext = context(filnamn);
+    const PageContext pageContext = context(settings, filnamn);
 
     platform::FileDialogOptions options;
     options.filter = kPageFilter;
@@ -101,7 +99,7 @@ void WebCommands::sparaweb(QWidget *owner, const vocabulary::Ovning &ovning, con
         desktop_.messageBox(owner, pageNotSavedText(chosen.path), pageNotSavedTitle(), platform::MsgOkWarning);
 }
 
-void WebCommands::oppnaweb(QWidget *owner)
+void WebCommands::oppnaweb(QWidget *owner, const PageSettings &settings)
 {
     platform::FileDialogOptions options;
     options.filter = kPageFilter;
@@ -113,17 +111,17 @@ void WebCommands::oppnaweb(QWidget *owner)
     const QString path = trimSpaces(chosen.path);
     if (path.isEmpty())
         return;
-    desktop_.openDocument(owner, path, module_.programmapp);
+    desktop_.openDocument(owner, path, settings.programFolder);
 }
 
-void WebCommands::ovning(QWidget *owner)
+void WebCommands::ovning(QWidget *owner, const PageSettings &settings)
 {
-    const QString path = reportPath();
+    const QString path = reportPath(settings);
     if (!desktop_.fileExists(trimSpaces(path))) {
         desktop_.messageBox(owner, noReportText(), noReportTitle(), platform::MsgOk);
         return;
     }
-    desktop_.openDocument(owner, path, module_.programmapp);
+    desktop_.openDocument(owner, path, settings.programFolder);
 }
 
 }  // namespace web

@@ -28,8 +28,11 @@ TEST(SettingsFile, ShortFilesReadZeros)
 {
     EXPECT_EQ(parseSettings(QByteArray()), (SettingsValues{0, 0, 0, 0}));
     EXPECT_EQ(parseSettings(QByteArray("\x02", 1)), (SettingsValues{0, 0, 0, 0})) << "half a record";
+    EXPECT_EQ(parseSettings(QByteArray("\x02\x00", 2)), (SettingsValues{0, 0, 0, 0})) << "data without filler";
+    EXPECT_EQ(parseSettings(QByteArray("\x02\x00\x00", 3)), (SettingsValues{0, 0, 0, 0}));
     EXPECT_EQ(parseSettings(QByteArray("\x02\x00\x00\x00\x03", 5)), (SettingsValues{2, 0, 0, 0}));
-    EXPECT_EQ(parseSettings(QByteArray("\x02\x00\x00\x00\x03\x00", 6)), (SettingsValues{2, 3, 0, 0}));
+    EXPECT_EQ(parseSettings(QByteArray("\x02\x00\x00\x00\x03\x00", 6)), (SettingsValues{2, 0, 0, 0}));
+    EXPECT_EQ(parseSettings(QByteArray("\x02\x00\x00\x00\x03\x00\x00\x00", 8)), (SettingsValues{2, 3, 0, 0}));
 }
 
 TEST(SettingsFile, MissingFileIsCreatedEmpty)

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -247,4 +248,38 @@ TEST_F(SettingsTest, ClosingTheMainWindowClosesTheDialog)
     window->close();
     QApplication::processEvents();
     EXPECT_EQ(findTopLevel("frmInst"), nullptr);
+}
+
+// What the user sees when the pointer rests on a control: its own tooltip, or none at all.
+static QString hover(QWidget *control)
+{
+    for (QWidget *shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel"))
+            delete shown;  // the previous tooltip, at once
+    }
+    QHelpEvent help(QEvent::ToolTip, QPoint(3, 3), control->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(control, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(SettingsTest, ControlsWithoutATooltipShowNoneOfTheirParents)
+{
+    start();
+    QDialog *dialog = openSettings();
+    ASSERT_NE(dialog, nullptr);
+    const struct {
+        QWidget *owner;
+        const char *control;
+        QString shown;
+    } rows[] = {
+        {dialog, "fraFarg", QStringLiteral(u"Välj färg på bakgrund och text på webbsidan.")},
+        {dialog, "optFarg_0", QString()},
+        {dialog, "optTextstorlek_2", QString()},
+        {dialog, "cmdOk", QStringLiteral(u"Sparar dina inställningar.")},
+        {window.get(), "cmdOpen", QStringLiteral(u"Öppnar en glosfil att öva på.")},
+        {window.get(), "lblGjorda", QString()},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(hover(row.owner->findChild<QWidget *>(row.control)), row.shown) << row.control;
+    dialog->close();
 }

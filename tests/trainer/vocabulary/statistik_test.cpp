@@ -13,10 +13,26 @@ TEST(Statistik, PercentTable)
     const Row rows[] = {
         {0, 0, 0}, {0, 2, 0}, {3, 1, 75}, {1, 7, 13}, {2, 1, 67}, {1, 2, 33},
         {5, 0, 100}, {1, 249, 0}, {1, 199, 1}, {1, 200, 0}, {29, 171, 15}, {199, 1, 100}, {1, 1599, 0},
-        {8, 1592, 1}, {1599, 1, 100}, {7, 1593, 0},
+        {8, 1592, 1}, {1599, 1, 100}, {7, 1593, 0}, {21, 19, 53}, {42, 38, 53}, {840, 760, 53},
     };
     for (const Row &row : rows)
         EXPECT_EQ(percentRight(row.right, row.wrong), row.percent) << row.right << " of " << row.right + row.wrong;
+}
+
+// Every pair up to 1600 answers: p is the percentage when p - 1/2 <= 100 * right / answered < p + 1/2,
+// written without division so that nothing is rounded on the way.
+TEST(Statistik, PercentRoundsHalvesUpForEveryPair)
+{
+    int mismatches = 0;
+    for (int answered = 1; answered <= 1600; ++answered) {
+        for (int right = 0; right <= answered; ++right) {
+            const int p = percentRight(right, answered - right);
+            const bool nearest = (2 * p - 1) * answered <= 200 * right && 200 * right < (2 * p + 1) * answered;
+            if (!nearest && ++mismatches <= 5)
+                ADD_FAILURE() << right << " of " << answered << " gives " << p;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Statistik, Labels)

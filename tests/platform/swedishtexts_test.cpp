@@ -1,0 +1,96 @@
+// The toolkit's own texts read Swedish under the C locale, with the toolkit's Swedish catalogue and
+// without it (a hand-made install).
+#include "platform/qtdesktop.h"
+#include "platform/swedishtexts.h"
+#include "support/tempfolder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The texts of the modal dialog the call opens: its button captions, then the named labels.
+QStringList dialogTexts(const std::function<void()> &call, const QStringList &labels = {})
+{
+    QStringList texts{"(no dialog)"};
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            texts.clear();
+            for (const QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons())
+                texts << button->text();
+            for (const QString &name : labels)
+                texts << dialog->findChild<QLabel *>(name)->text();
+            dialog->reject();
+        }
+    });
+    call();
+    return texts;
+}
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text();
+    delete menu;
+    return texts;
+}
+
+class SwedishTexts : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
+        // With the catalogue from the toolkit's own folder, or pointed at an empty one.
+        ASSERT_EQ(platform::installSwedishTexts(app, GetParam() ? QString() : emptyFolder.path()), GetParam());
+    }
+
+    testing_support::TempFolder emptyFolder;
+    platform::QtDesktop desktop;
+};
+
+TEST_P(SwedishTexts, MessageBoxButtons)
+{
+    EXPECT_EQ(dialogTexts([&] { desktop.messageBox(nullptr, "Vill du?", "T", platform::MsgOkCancelWarning); }),
+              (QStringList{"OK", "Avbryt"}));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nej");
+}
+
+TEST_P(SwedishTexts, TextBoxContextMenusKeepTheirShortcuts)
+{
+    const QStringList expected{"&Ångra\tCtrl+Z", "&Gör om\tCtrl+Y", "Klipp &ut\tCtrl+X", "&Kopiera\tCtrl+C",
+                               "Klistra &in\tCtrl+V", "Ta bort", "Markera allt\tCtrl+A"};
+    QLineEdit line("ord");
+    EXPECT_EQ(menuTexts(line.createStandardContextMenu()), expected);
+    QPlainTextEdit text("ord");
+    EXPECT_EQ(menuTexts(text.createStandardContextMenu()), expected);
+}
+
+TEST_P(SwedishTexts, ToolkitFileDialogs)
+{
+    const platform::FileDialogOptions options{QStringLiteral("glosfil skall öppnas"), "glosfil (*.gls)|*.gls", {}, true};
+    const QStringList labels{"lookInLabel", "fileNameLabel", "fileTypeLabel"};
+    EXPECT_EQ(dialogTexts([&] { desktop.openFileDialog(nullptr, options); }, labels),
+              (QStringList{"&Öppna", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
+    EXPECT_EQ(dialogTexts([&] { desktop.saveFileDialog(nullptr, options); }, labels),
+              (QStringList{"&Spara", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, SwedishTexts, ::testing::Bool(), [](const auto &info) {
+    return std::string(info.param ? "Installed" : "Missing");
+});
+
+}  // namespace
