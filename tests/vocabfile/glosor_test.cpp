@@ -1,4 +1,4 @@
-#include "trainer/vocabulary/glosor.h"
+#include "vocabfile/glosor.h"
 #include "platform/windows1252.h"
 #include "support/tempfolder.h"
 

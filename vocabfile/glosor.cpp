@@ -68,16 +68,17 @@ LoadResult parseVocabulary(QStringView text)
 
     Glosor glosor;
     while (!reader.atEnd()) {
-        if (glosor.antalord() == kMaxWords)
-            return {std::nullopt, LoadError::TooManyWords};
+        const int entry = glosor.antalord() + 1;
+        if (entry > kMaxWords)
+            return {std::nullopt, LoadError::TooManyWords, entry};
         const auto word = reader.next();
         const auto meanings = reader.next();
         if (!word || !meanings)
-            return {std::nullopt, LoadError::CutPair};
+            return {std::nullopt, LoadError::CutPair, entry};
         ordpost post;
         post.ord = *word;
         if (!readMeanings(*meanings, post))
-            return {std::nullopt, LoadError::TooManyMeanings};
+            return {std::nullopt, LoadError::TooManyMeanings, entry};
         glosor.ordlista.push_back(std::move(post));
     }
     std::tie(glosor.sprak1, glosor.sprak2) = languageNames(*header);
@@ -125,27 +126,42 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+Encoding vocabularyEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8;
+    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<quint8>(c) >= 0x80; });
+    return multiByte && isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
 QString decodeVocabulary(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<quint8>(c) >= 0x80; });
-    if (multiByte && isValidUtf8(bytes))
+    if (vocabularyEncoding(bytes) == Encoding::Utf8)
         return QString::fromUtf8(bytes);
     return platform::decodeWindows1252(bytes);
 }
 
-LoadResult loadVocabularyFile(const QString &path)
+std::optional<QByteArray> readVocabularyBytes(const QString &path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
-        return {std::nullopt, LoadError::CannotRead};
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
-        return {std::nullopt, LoadError::CannotRead};
-    const QByteArray bytes = file.readAll();
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+LoadResult loadVocabularyFile(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readVocabularyBytes(path);
+    if (!bytes)
         return {std::nullopt, LoadError::CannotRead};
-    return parseVocabulary(decodeVocabulary(bytes));
+    return parseVocabulary(decodeVocabulary(*bytes));
 }
 
 }  // namespace vocabulary

@@ -43,7 +43,11 @@ enum class LoadError {
 struct LoadResult {
     std::optional<Glosor> glosor;
     LoadError error = LoadError::None;
+    int entry = 0;  // on CutPair, TooManyWords and TooManyMeanings: the number of the entry that failed
 };
+
+// How the bytes of a vocabulary file are to be read.
+enum class Encoding { Windows1252, Utf8 };
 
 // The language names from a header such as "[Svenska-Engelska]": the first character is skipped,
 // "-" switches to language 2 (once; further ones are dropped), "]" ends the header.
@@ -58,9 +62,16 @@ LoadResult parseVocabulary(QStringView text);
 // writes them.
 QString decodeVocabulary(const QByteArray &bytes);
 
+// The encoding decodeVocabulary reads the bytes in.
+Encoding vocabularyEncoding(QByteArrayView bytes);
+
 // True when the bytes are well-formed UTF-8: no stray continuation bytes, no overlong forms, no
 // surrogates, nothing beyond U+10FFFF.
 bool isValidUtf8(QByteArrayView bytes);
+
+// The bytes of a vocabulary file; nothing when it cannot be read (no name, a folder, no permission,
+// far too big).
+std::optional<QByteArray> readVocabularyBytes(const QString &path);
 
 // Reads and parses a vocabulary file.
 LoadResult loadVocabularyFile(const QString &path);
