@@ -21,7 +21,9 @@ std::pair<QString, QString> languageNames(const QString &header)
 {
     QString names[2];
     int target = 0;
-    for (qsizetype i = 1; i < header.size(); ++i) {
+    // The first character is skipped whole, even one written as two UTF-16 units.
+    const qsizetype first = header.size() > 1 && header.at(0).isHighSurrogate() && header.at(1).isLowSurrogate() ? 2 : 1;
+    for (qsizetype i = first; i < header.size(); ++i) {
         const QChar c = header.at(i);
         if (c == u']')
             break;

@@ -46,6 +46,7 @@ TEST(LanguageNames, Table)
         {"[Sv]enska-Engelska]", "Sv", ""},
         {"[-Engelska]", "", "Engelska"},
         {"[", "", ""},
+        {"😀Svenska-Engelska]", "Svenska", "Engelska"},
         {"", "", ""},
     };
     for (const Row &row : rows) {
