@@ -57,6 +57,16 @@ void GlosTable::moveToNextRow()
     scrollTo(target);
 }
 
+void GlosTable::finishEditing()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void GlosTable::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier));

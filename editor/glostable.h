@@ -42,6 +42,8 @@ public:
 
     // To the word of the next row, making one after the last.
     void moveToNextRow();
+    // Puts what is being typed in a cell into the table, so that a command sees it.
+    void finishEditing();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

