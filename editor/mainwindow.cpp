@@ -338,6 +338,15 @@ bool MainWindow::openFile(const QString &path)
     }
     startOver(vocabulary::toDocument(*result.glosor), path, vocabulary::vocabularyEncoding(*bytes), bytes);
     table_->setFocus();
+    if (const auto ignored = vocabulary::firstIgnoredText(vocabulary::decodeVocabulary(*bytes))) {
+        const QString where = ignored->entry == 0 ? QStringLiteral("På raden med språknamnen")
+                                                  : QStringLiteral("På rad %1").arg(ignored->entry);
+        message(QStringLiteral("Plugo läser inte all text i filen. %1 står \"%2\", som inte hör till något språknamn, "
+                               "ord eller någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar "
+                               "och sparar filen.")
+                    .arg(where, ignored->text),
+                platform::MsgOkWarning);
+    }
     return true;
 }
 

@@ -87,6 +87,40 @@ LoadResult parseVocabulary(QStringView text)
     return {std::move(glosor), LoadError::None};
 }
 
+std::optional<IgnoredText> firstIgnoredText(QStringView text)
+{
+    FieldReader reader(text);
+    const auto header = reader.next();
+    if (!header)
+        return std::nullopt;
+    QString ignored = reader.passedOver().toString();
+    if (!header->isEmpty() && !header->startsWith(u'['))
+        ignored.prepend(header->left(header->at(0).isHighSurrogate() ? 2 : 1));
+    const qsizetype end = header->indexOf(u']');
+    const qsizetype dash = header->indexOf(u'-');
+    if (dash >= 0 && (end < 0 || dash < end)) {
+        const QStringView rest = QStringView(*header).sliced(dash + 1, (end < 0 ? header->size() : end) - dash - 1);
+        if (rest.contains(u'-'))
+            ignored.prepend(QStringLiteral("-"));
+    }
+    if (end >= 0)
+        ignored += header->mid(end + 1);
+    if (!ignored.isEmpty())
+        return IgnoredText{0, ignored};
+    for (int entry = 1; !reader.atEnd(); ++entry) {
+        if (!reader.next())
+            return std::nullopt;
+        QString word = reader.passedOver().toString();
+        const auto meanings = reader.next();
+        if (!meanings)
+            return std::nullopt;
+        QString tail = meanings->mid(meanings->lastIndexOf(u'$') + 1) + reader.passedOver().toString();
+        if (!word.isEmpty() || !tail.isEmpty())
+            return IgnoredText{entry, word + tail};
+    }
+    return std::nullopt;
+}
+
 bool isValidUtf8(QByteArrayView bytes)
 {
     const qsizetype n = bytes.size();

@@ -56,6 +56,17 @@ std::pair<QString, QString> languageNames(const QString &header);
 // Parses a whole vocabulary text. Nothing is taken from a text that fails.
 LoadResult parseVocabulary(QStringView text);
 
+// Text of a file the loader accepts that belongs to no name, word or meaning: the first character
+// of the header when it is not "[", anything after "]" and any "-" after the first, text after a
+// closing quote, and text after the last "$" of a meanings field.
+struct IgnoredText {
+    int entry = 0;  // 0 the header, else the number of the word
+    QString text;
+};
+
+// The first such text in a vocabulary text; nothing when the loader reads all of it.
+std::optional<IgnoredText> firstIgnoredText(QStringView text);
+
 // Turns the bytes of a vocabulary file into text. A file that begins with a UTF-8 byte-order mark,
 // or whose bytes are all valid UTF-8 with at least one multi-byte sequence, is UTF-8 (as a vocabulary
 // written by hand in a modern text editor is); every other file is Windows-1252, as the editor

@@ -267,6 +267,10 @@ TEST_F(EditorTest, AnUnchangedFileIsSavedAsTheSameBytes)
     const QByteArray original = "\"[Engelska-Svenska]\"\r\n\"dog\",\"hund$\"\r\n\"cat \",\"katt$extra\"\r\n";
     const QString path = file("e.gls", original);
     ASSERT_TRUE(window->openFile(path));
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0],
+              "Plugo läser inte all text i filen. På rad 2 står \"extra\", som inte hör till något språknamn, ord eller "
+              "någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar och sparar filen.");
     EXPECT_EQ(edit("txtSprak2")->text(), "Svenska");
     EXPECT_EQ(cell(1, 0), "cat ");
     ASSERT_TRUE(window->spara());
