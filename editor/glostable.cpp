@@ -43,6 +43,8 @@ GlosTable::GlosTable(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as a line of text and the cell editor's margins, so that many words show at once.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
 }
 
 void GlosTable::moveToNextRow()
