@@ -57,6 +57,9 @@ void GlosTable::moveToNextRow()
     const QModelIndex target = model()->index(std::min(next, model()->rowCount() - 1), 0);
     setCurrentIndex(target);
     scrollTo(target);
+    // The closed cell editor hands the focus back only when its window is the active one; typing
+    // goes on in the table in any case.
+    setFocus();
 }
 
 void GlosTable::finishEditing()
