@@ -379,3 +379,21 @@ TEST_F(EditorTest, FindHelpAndWarnings)
     ASSERT_EQ(desktop.callsOf("openDocument").size(), 1u);
     EXPECT_EQ(desktop.callsOf("openDocument")[0].args, QStringList({folder.file("editor.html"), folder.path()}));
 }
+
+TEST_F(EditorTest, SortingFollowsTheSwedishAlphabet)
+{
+    model().pasteCells(0, 0, {{"öga", "eye"}, {"", "no word"}, {"ål", "eel"}, {"Zebra", "zebra"}, {"äpple", "apple"},
+                              {"apa", "ape"}, {""}, {"vovve"}});
+    action("mnuSorteraGlosa")->trigger();
+    QStringList words;
+    for (int row = 0; row < model().rowCount(); ++row)
+        words << cell(row, 0);
+    EXPECT_EQ(words, QStringList({"apa", "vovve", "Zebra", "ål", "äpple", "öga", "", ""}));
+    EXPECT_EQ(cell(6, 1), "no word") << "a row without a word after the words, the empty row last";
+    action("mnuSorteraBetydelse")->trigger();
+    QStringList meanings;
+    for (int row = 0; row < model().rowCount(); ++row)
+        meanings << cell(row, 1);
+    EXPECT_EQ(meanings, QStringList({"ape", "apple", "eel", "eye", "no word", "zebra", "", ""}));
+    EXPECT_EQ(cell(6, 0), "vovve");
+}
