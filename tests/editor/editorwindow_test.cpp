@@ -65,7 +65,10 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
 
-    void selectCell(int row, int column) { window->table().setCurrentIndex(model().index(row, column)); }
+    void selectCell(int row, int column)
+    {
+        window->table().selectionModel()->setCurrentIndex(model().index(row, column), QItemSelectionModel::ClearAndSelect);
+    }
 
     // A file written by a hand other than the editor's.
     QString file(const QString &name, const QByteArray &bytes) { return folder.write(name, bytes); }
@@ -396,4 +399,60 @@ TEST_F(EditorTest, SortingFollowsTheSwedishAlphabet)
         meanings << cell(row, 1);
     EXPECT_EQ(meanings, QStringList({"ape", "apple", "eel", "eye", "no word", "zebra", "", ""}));
     EXPECT_EQ(cell(6, 0), "vovve");
+}
+
+TEST_F(EditorTest, EveryCommandHasItsCaptionAndKeys)
+{
+    struct Row {
+        const char *name, *caption, *keys;
+    };
+    const Row rows[] = {
+        {"mnuNy", "Ny", "Ctrl+N"},
+        {"mnuOppna", "Öppna…", "Ctrl+O"},
+        {"mnuSpara", "Spara", "Ctrl+S"},
+        {"mnuSparaSom", "Spara som…", "Ctrl+Shift+S"},
+        {"mnuAvsluta", "Avsluta", "Ctrl+Q"},
+        {"mnuAngra", "Ångra", "Ctrl+Z"},
+        {"mnuGorOm", "Gör om", "Ctrl+Y"},
+        {"mnuKlippUt", "Klipp ut", "Ctrl+X"},
+        {"mnuKopiera", "Kopiera", "Ctrl+C"},
+        {"mnuKlistraIn", "Klistra in", "Ctrl+V"},
+        {"mnuSok", "Sök…", "Ctrl+F"},
+        {"mnuSokNasta", "Sök nästa", "F3"},
+        {"mnuInfogaRad", "Infoga rad", "Ctrl+I"},
+        {"mnuTaBortRader", "Ta bort rader", "Ctrl+Del"},
+        {"mnuFlyttaUpp", "Flytta upp", "Alt+Up"},
+        {"mnuFlyttaNed", "Flytta ned", "Alt+Down"},
+        {"mnuSorteraGlosa", "Sortera efter glosa", "Ctrl+1"},
+        {"mnuSorteraBetydelse", "Sortera efter första betydelse", "Ctrl+2"},
+        {"mnuHjalp", "Hjälp om editorn", "F1"},
+    };
+    for (const Row &row : rows) {
+        QAction *command = action(row.name);
+        ASSERT_NE(command, nullptr);
+        EXPECT_EQ(command->text(), QString(row.caption)) << row.name;
+        EXPECT_EQ(command->shortcut().toString(), QString(row.keys)) << row.name;
+    }
+}
+
+TEST_F(EditorTest, RowsByKeyboard)
+{
+    model().pasteCells(0, 0, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    selectCell(2, 1);
+    window->table().setFocus();
+    const auto words = [this] { return QStringList({cell(0, 0), cell(1, 0), cell(2, 0), cell(3, 0)}); };
+    press(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(words(), QStringList({"a", "c", "b", ""}));
+    EXPECT_EQ(window->table().currentIndex(), model().index(1, 1)) << "the cursor moves with its row";
+    press(Qt::Key_Down, Qt::AltModifier);
+    press(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(words(), QStringList({"a", "b", "c", ""})) << "nothing below the last row";
+    selectCell(1, 0);
+    press(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
+    selectCell(0, 0);
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"", "b", "c", ""}));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
 }
