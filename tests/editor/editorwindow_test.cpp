@@ -456,3 +456,28 @@ TEST_F(EditorTest, RowsByKeyboard)
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
 }
+
+TEST_F(EditorTest, WhatCannotBeSavedIsNotSaved)
+{
+    // A double quote inside an unquoted field loads, but the editor does not write it.
+    const QByteArray original = "[A-B]\r\nsa\"ga,story$\r\nhund,dog$\r\n";
+    const QString path = file("q.gls", original);
+    ASSERT_TRUE(window->openFile(path));
+    EXPECT_EQ(label("lblProblem"), "Rad 1: Citattecken (\") kan inte sparas i en glosfil.");
+    model().setCell(1, 2, "hound");
+    desktop.calls.clear();
+    EXPECT_FALSE(window->spara());
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0], "Rad 1: Citattecken (\") kan inte sparas i en glosfil.\n\nFilen sparades inte.");
+    EXPECT_EQ(window->table().currentIndex(), model().index(0, 0)) << "the cursor goes to the problem";
+    EXPECT_EQ(folder.read("q.gls"), original);
+
+    model().setCell(0, 0, "saga");
+    desktop.calls.clear();
+    desktop.chooseSave(folder.file("saknas/q.gls"));
+    EXPECT_FALSE(window->sparaSom());
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0], "Filen kunde inte sparas:\n" + folder.file("saknas/q.gls") + "\n\nEn fil som fanns där förut är orörd.");
+    EXPECT_EQ(window->filePath(), path);
+    EXPECT_TRUE(window->isWindowModified());
+}
