@@ -1,6 +1,6 @@
 // The vocabulary reader on any bytes: it either refuses the file or gives a vocabulary within its
 // bounds, and a drill over that vocabulary always ends, asking every meaning exactly once.
-#include "trainer/vocabulary/glosor.h"
+#include "vocabfile/glosor.h"
 #include "trainer/vocabulary/ovning.h"
 
 #include <QByteArray>

@@ -7,6 +7,11 @@
 
 namespace platform {
 
+int Desktop::question(QWidget *, const QString &, const QString &, const QStringList &buttons)
+{
+    return static_cast<int>(buttons.size()) - 1;
+}
+
 QString Desktop::userDataFolder() const
 {
     return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -45,6 +46,11 @@ public:
 
     // A modal message; line feeds break the text. Returns AnswerOk or AnswerCancel.
     virtual int messageBox(QWidget *owner, const QString &text, const QString &title, int style) = 0;
+
+    // A modal question with buttons of the caller's own captions, in order; the first is the
+    // default, the last is what Escape or closing the box answers. Returns the index of the button
+    // pressed. A desktop that cannot ask answers with the last button.
+    virtual int question(QWidget *owner, const QString &text, const QString &title, const QStringList &buttons);
 
     virtual FileDialogResult openFileDialog(QWidget *owner, const FileDialogOptions &options) = 0;
     virtual FileDialogResult saveFileDialog(QWidget *owner, const FileDialogOptions &options) = 0;

@@ -9,6 +9,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
@@ -92,6 +95,32 @@ int QtDesktop::messageBox(QWidget *owner, const QString &text, const QString &ti
         box.setEscapeButton(QMessageBox::Ok);
     }
     return box.exec() == QMessageBox::Cancel ? AnswerCancel : AnswerOk;
+}
+
+int QtDesktop::question(QWidget *owner, const QString &text, const QString &title, const QStringList &buttons)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    std::vector<QPushButton *> pushButtons;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        const QMessageBox::ButtonRole role = i == 0 ? QMessageBox::AcceptRole
+                                             : last ? QMessageBox::RejectRole
+                                                    : QMessageBox::DestructiveRole;
+        pushButtons.push_back(box.addButton(buttons.at(i), role));
+    }
+    if (pushButtons.empty())
+        return -1;
+    box.setDefaultButton(pushButtons.front());
+    box.setEscapeButton(pushButtons.back());
+    box.exec();
+    const auto pressed = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+    if (pressed == pushButtons.end())
+        return static_cast<int>(pushButtons.size()) - 1;
+    return static_cast<int>(pressed - pushButtons.begin());
 }
 
 static FileDialogResult runFileDialog(QWidget *owner, const FileDialogOptions &options,

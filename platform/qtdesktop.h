@@ -8,6 +8,7 @@ namespace platform {
 class QtDesktop final : public Desktop {
 public:
     int messageBox(QWidget *owner, const QString &text, const QString &title, int style) override;
+    int question(QWidget *owner, const QString &text, const QString &title, const QStringList &buttons) override;
     FileDialogResult openFileDialog(QWidget *owner, const FileDialogOptions &options) override;
     FileDialogResult saveFileDialog(QWidget *owner, const FileDialogOptions &options) override;
     void openDocument(QWidget *owner, const QString &path, const QString &workingFolder) override;

@@ -5,10 +5,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs}
 build=${PLUGO_BUILD:-$root/build}
-cmake --build "$build" --target plugo_screenshots update_screenshots plugo_data >/dev/null
+cmake --build "$build" --target plugo_screenshots update_screenshots editor_screenshots plugo_data >/dev/null
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/plugo_screenshots" "$out"
 xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/update_screenshots" "$out"
+xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/editor_screenshots" "$out"
 
 # The finished drill's report as a browser shows it, when Chromium is at hand.
 if command -v chromium >/dev/null 2>&1; then

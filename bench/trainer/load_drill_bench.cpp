@@ -1,7 +1,7 @@
 // Loads a full vocabulary (400 words, 1600 meanings) again and again, then runs complete drills over
 // it through the vocabulary classes, and prints the time per load and per question.
 #include "fullvocabulary.h"
-#include "trainer/vocabulary/glosor.h"
+#include "vocabfile/glosor.h"
 #include "trainer/vocabulary/ovning.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,12 @@
 #include "support/scripteddesktop.h"
 #include "support/tempfolder.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -91,4 +95,38 @@ TEST(DesktopFiles, AFolderIsWritableWhenAFileCanBeMadeInIt)
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 #endif
+}
+
+// The question box shows the caller's own captions in order and answers with the one pressed;
+// Escape answers with the last.
+TEST(QtDesktopQuestion, AnswersWithTheButtonPressed)
+{
+    const QStringList buttons = {QStringLiteral("Spara"), QStringLiteral("Spara inte"), QStringLiteral("Avbryt")};
+    for (int pressed = -1; pressed < 3; ++pressed) {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), QStringLiteral("Vill du spara?"));
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Titel"));
+            for (const QString &caption : buttons) {
+                for (QAbstractButton *button : box->buttons()) {
+                    if (button->text() == caption)
+                        shown << caption;
+                }
+            }
+            if (pressed < 0) {
+                box->reject();
+                return;
+            }
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == buttons[pressed])
+                    button->click();
+            }
+        });
+        QtDesktop desktop;
+        const int answer = desktop.question(nullptr, QStringLiteral("Vill du spara?"), QStringLiteral("Titel"), buttons);
+        EXPECT_EQ(answer, pressed < 0 ? 2 : pressed);
+        EXPECT_EQ(shown, buttons);
+    }
 }

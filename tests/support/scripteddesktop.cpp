@@ -48,6 +48,16 @@ int ScriptedDesktop::messageBox(QWidget *, const QString &text, const QString &t
     return answer;
 }
 
+int ScriptedDesktop::question(QWidget *, const QString &text, const QString &title, const QStringList &buttons)
+{
+    calls.push_back({QStringLiteral("question"), QStringList{text, title} + buttons});
+    if (questionAnswers.empty())
+        return static_cast<int>(buttons.size()) - 1;
+    const int answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
 static QStringList dialogArgs(const platform::FileDialogOptions &options)
 {
     return {options.title, options.filter, options.presetName,

@@ -13,12 +13,14 @@ namespace testing_support {
 class ScriptedDesktop : public platform::Desktop {
 public:
     struct Call {
-        QString kind;     // "messageBox", "openFileDialog", "saveFileDialog", "openDocument", "startProgram", "endProgram"
-        QStringList args; // messageBox: text, title, style; dialogs: title, filter, preset, overwrite; others: path, folder
+        QString kind;     // "messageBox", "question", "openFileDialog", "saveFileDialog", "openDocument", "startProgram", "endProgram"
+        QStringList args; // messageBox: text, title, style; question: text, title, buttons...; dialogs: title, filter, preset, overwrite; others: path, folder
     };
 
     // Answers, taken from the front. An empty queue answers OK, or a cancelled dialog.
     std::deque<int> messageAnswers;
+    // Answers to questions: the index of the button pressed. An empty queue presses the last one.
+    std::deque<int> questionAnswers;
     std::deque<platform::FileDialogResult> openAnswers;
     std::deque<platform::FileDialogResult> saveAnswers;
 
@@ -46,6 +48,7 @@ public:
     std::vector<QStringList> messages() const;
 
     int messageBox(QWidget *owner, const QString &text, const QString &title, int style) override;
+    int question(QWidget *owner, const QString &text, const QString &title, const QStringList &buttons) override;
     platform::FileDialogResult openFileDialog(QWidget *owner, const platform::FileDialogOptions &options) override;
     platform::FileDialogResult saveFileDialog(QWidget *owner, const platform::FileDialogOptions &options) override;
     void openDocument(QWidget *owner, const QString &path, const QString &workingFolder) override;

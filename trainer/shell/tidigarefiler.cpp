@@ -2,7 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windows1252.h"
-#include "trainer/vocabulary/fieldreader.h"
+#include "vocabfile/fieldreader.h"
 
 #include <QFile>
 

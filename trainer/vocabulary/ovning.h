@@ -1,6 +1,6 @@
 #pragma once
 
-#include "glosor.h"
+#include "vocabfile/glosor.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trainer/vocabulary/glosor.h"
+#include "vocabfile/glosor.h"
 
 #include <QByteArray>
 #include <QString>

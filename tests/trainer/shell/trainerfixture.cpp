@@ -2,7 +2,7 @@
 
 #include "platform/windows1252.h"
 #include "support/namedchild.h"
-#include "trainer/vocabulary/fieldreader.h"
+#include "vocabfile/fieldreader.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "trainer/vocabulary/fieldreader.h"
+#include "vocabfile/fieldreader.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

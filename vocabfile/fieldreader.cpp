@@ -29,6 +29,7 @@ void FieldReader::skipDelimiter()
 
 std::optional<QString> FieldReader::next()
 {
+    passedOver_ = {};
     if (atEnd())
         return std::nullopt;
     while (!atEnd() && text_.at(pos_) == u' ')
@@ -40,8 +41,10 @@ std::optional<QString> FieldReader::next()
         QString value = text_.sliced(start, pos_ - start).toString();
         if (!atEnd())
             ++pos_;  // the closing quote
+        const qsizetype after = pos_;
         while (!atEnd() && text_.at(pos_) != u',' && !isLineEnd(text_.at(pos_)))
             ++pos_;
+        passedOver_ = text_.sliced(after, pos_ - after);
         skipDelimiter();
         return value;
     }

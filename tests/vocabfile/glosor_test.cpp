@@ -1,4 +1,4 @@
-#include "trainer/vocabulary/glosor.h"
+#include "vocabfile/glosor.h"
 #include "platform/windows1252.h"
 #include "support/tempfolder.h"
 
@@ -46,6 +46,7 @@ TEST(LanguageNames, Table)
         {"[Sv]enska-Engelska]", "Sv", ""},
         {"[-Engelska]", "", "Engelska"},
         {"[", "", ""},
+        {"😀Svenska-Engelska]", "Svenska", "Engelska"},
         {"", "", ""},
     };
     for (const Row &row : rows) {
@@ -214,4 +215,34 @@ TEST(VocabularyFile, Utf8FileLoads)
     ASSERT_TRUE(result.glosor.has_value());
     EXPECT_EQ(result.glosor->sprak1, "Svenska");
     EXPECT_EQ(result.glosor->ordlista[0].ord, QStringLiteral(u"äpple"));
+}
+
+TEST(Vocabulary, TextTheLoaderPassesOver)
+{
+    struct Row {
+        QString text;
+        int entry;  // -1: nothing passed over
+        QString ignored;
+    };
+    const Row rows[] = {
+        {"[A-B]\r\nhund,dog$\r\n", -1, ""},
+        {"\"[A-B]\"\r\n\"hund\",\"dog$$\"\r\n", -1, ""},
+        {"[A-B]\r\nhund,\r\n", -1, ""},
+        {"(A-B)\r\n", 0, "("},
+        {"[A-B] x\r\n", 0, " x"},
+        {"[A-B-C]\r\n", 0, "-"},
+        {"\"[A-B]\"tail\r\n", 0, "tail"},
+        {"[A-B]\r\nhund,dog$extra\r\n", 1, "extra"},
+        {"[A-B]\r\nhund,dog$\r\nkatt,cat\r\n", 2, "cat"},
+        {"[A-B]\r\n\"hund\"x,dog$\r\n", 1, "x"},
+        {"[A-B]\r\nhund,\"dog$\" y\r\n", 1, " y"},
+    };
+    for (const Row &row : rows) {
+        const auto ignored = firstIgnoredText(row.text);
+        ASSERT_EQ(ignored.has_value(), row.entry >= 0) << row.text.toStdString();
+        if (ignored) {
+            EXPECT_EQ(ignored->entry, row.entry) << row.text.toStdString();
+            EXPECT_EQ(ignored->text, row.ignored) << row.text.toStdString();
+        }
+    }
 }

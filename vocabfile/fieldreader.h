@@ -21,11 +21,15 @@ public:
     // The next field; nothing when the text has already been read to its end.
     std::optional<QString> next();
 
+    // What the last field passed over: the text between its closing quote and the comma or line end.
+    QStringView passedOver() const { return passedOver_; }
+
 private:
     void skipDelimiter();
 
     QStringView text_;
     qsizetype pos_ = 0;
+    QStringView passedOver_;
 };
 
 }  // namespace vocabulary

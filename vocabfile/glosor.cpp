@@ -21,7 +21,9 @@ std::pair<QString, QString> languageNames(const QString &header)
 {
     QString names[2];
     int target = 0;
-    for (qsizetype i = 1; i < header.size(); ++i) {
+    // The first character is skipped whole, even one written as two UTF-16 units.
+    const qsizetype first = header.size() > 1 && header.at(0).isHighSurrogate() && header.at(1).isLowSurrogate() ? 2 : 1;
+    for (qsizetype i = first; i < header.size(); ++i) {
         const QChar c = header.at(i);
         if (c == u']')
             break;
@@ -68,20 +70,55 @@ LoadResult parseVocabulary(QStringView text)
 
     Glosor glosor;
     while (!reader.atEnd()) {
-        if (glosor.antalord() == kMaxWords)
-            return {std::nullopt, LoadError::TooManyWords};
+        const int entry = glosor.antalord() + 1;
+        if (entry > kMaxWords)
+            return {std::nullopt, LoadError::TooManyWords, entry};
         const auto word = reader.next();
         const auto meanings = reader.next();
         if (!word || !meanings)
-            return {std::nullopt, LoadError::CutPair};
+            return {std::nullopt, LoadError::CutPair, entry};
         ordpost post;
         post.ord = *word;
         if (!readMeanings(*meanings, post))
-            return {std::nullopt, LoadError::TooManyMeanings};
+            return {std::nullopt, LoadError::TooManyMeanings, entry};
         glosor.ordlista.push_back(std::move(post));
     }
     std::tie(glosor.sprak1, glosor.sprak2) = languageNames(*header);
     return {std::move(glosor), LoadError::None};
+}
+
+std::optional<IgnoredText> firstIgnoredText(QStringView text)
+{
+    FieldReader reader(text);
+    const auto header = reader.next();
+    if (!header)
+        return std::nullopt;
+    QString ignored = reader.passedOver().toString();
+    if (!header->isEmpty() && !header->startsWith(u'['))
+        ignored.prepend(header->left(header->at(0).isHighSurrogate() ? 2 : 1));
+    const qsizetype end = header->indexOf(u']');
+    const qsizetype dash = header->indexOf(u'-');
+    if (dash >= 0 && (end < 0 || dash < end)) {
+        const QStringView rest = QStringView(*header).sliced(dash + 1, (end < 0 ? header->size() : end) - dash - 1);
+        if (rest.contains(u'-'))
+            ignored.prepend(QStringLiteral("-"));
+    }
+    if (end >= 0)
+        ignored += header->mid(end + 1);
+    if (!ignored.isEmpty())
+        return IgnoredText{0, ignored};
+    for (int entry = 1; !reader.atEnd(); ++entry) {
+        if (!reader.next())
+            return std::nullopt;
+        QString word = reader.passedOver().toString();
+        const auto meanings = reader.next();
+        if (!meanings)
+            return std::nullopt;
+        QString tail = meanings->mid(meanings->lastIndexOf(u'$') + 1) + reader.passedOver().toString();
+        if (!word.isEmpty() || !tail.isEmpty())
+            return IgnoredText{entry, word + tail};
+    }
+    return std::nullopt;
 }
 
 bool isValidUtf8(QByteArrayView bytes)
@@ -125,27 +162,42 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+Encoding vocabularyEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8;
+    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<quint8>(c) >= 0x80; });
+    return multiByte && isValidUtf8(bytes) ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
 QString decodeVocabulary(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    const bool multiByte = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<quint8>(c) >= 0x80; });
-    if (multiByte && isValidUtf8(bytes))
+    if (vocabularyEncoding(bytes) == Encoding::Utf8)
         return QString::fromUtf8(bytes);
     return platform::decodeWindows1252(bytes);
 }
 
-LoadResult loadVocabularyFile(const QString &path)
+std::optional<QByteArray> readVocabularyBytes(const QString &path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
-        return {std::nullopt, LoadError::CannotRead};
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
-        return {std::nullopt, LoadError::CannotRead};
-    const QByteArray bytes = file.readAll();
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+LoadResult loadVocabularyFile(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readVocabularyBytes(path);
+    if (!bytes)
         return {std::nullopt, LoadError::CannotRead};
-    return parseVocabulary(decodeVocabulary(bytes));
+    return parseVocabulary(decodeVocabulary(*bytes));
 }
 
 }  // namespace vocabulary

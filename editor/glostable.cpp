@@ -1,0 +1,106 @@
+#include "glostable.h"
+
+#include "fieldvalidator.h"
+#include "vocabularymodel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace editor {
+
+QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    edit->setValidator(new FieldValidator(VocabularyModel::kindOfColumn(index.column()), onRefused_, edit));
+    return edit;
+}
+
+bool CellDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *editor = qobject_cast<QWidget *>(object);
+        if (editor && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+            emit enterPressed();
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+GlosTable::GlosTable(QWidget *parent) : QTableView(parent)
+{
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as a line of text and the cell editor's margins, so that many words show at once.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+}
+
+void GlosTable::moveToNextRow()
+{
+    if (!model())
+        return;
+    const int next = currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+    if (next >= model()->rowCount() && !(addRow && addRow()))
+        return;
+    const QModelIndex target = model()->index(std::min(next, model()->rowCount() - 1), 0);
+    setCurrentIndex(target);
+    scrollTo(target);
+    // The closed cell editor hands the focus back only when its window is the active one; typing
+    // goes on in the table in any case.
+    setFocus();
+}
+
+void GlosTable::finishEditing()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void GlosTable::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier));
+    if (state() != EditingState && plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        moveToNextRow();
+        return;
+    }
+    if (state() != EditingState && plain && event->key() == Qt::Key_Delete) {
+        if (clearSelectedCells)
+            clearSelectedCells();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex GlosTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    if (model() && current.isValid()) {
+        const int lastColumn = model()->columnCount() - 1;
+        if (action == MoveNext && current.column() == lastColumn) {
+            if (current.row() + 1 >= model()->rowCount() && !(addRow && addRow()))
+                return current;
+            return model()->index(std::min(current.row() + 1, model()->rowCount() - 1), 0);
+        }
+        if (action == MovePrevious && current.column() == 0)
+            return current.row() == 0 ? current : model()->index(current.row() - 1, lastColumn);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+}  // namespace editor

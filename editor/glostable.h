@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <functional>
+
+namespace editor {
+
+// The cell editor: a line edit with the validator of its column. Enter commits the cell and moves
+// on at once, as Tab does.
+class CellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit CellDelegate(std::function<void(const QString &)> onRefused, QObject *parent = nullptr)
+        : QStyledItemDelegate(parent), onRefused_(std::move(onRefused))
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+signals:
+    void enterPressed();
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    std::function<void(const QString &)> onRefused_;
+};
+
+// The table, moving like a spreadsheet: typing starts editing the cell, Tab goes to the next cell
+// and on to the next row, Enter goes to the word of the next row; past the last row both start a
+// new one. Delete empties the selected cells.
+class GlosTable : public QTableView {
+    Q_OBJECT
+public:
+    explicit GlosTable(QWidget *parent = nullptr);
+
+    // Asked for a new row after the last; true when there is one.
+    std::function<bool()> addRow;
+    std::function<void()> clearSelectedCells;
+
+    // To the word of the next row, making one after the last.
+    void moveToNextRow();
+    // Puts what is being typed in a cell into the table, so that a command sees it.
+    void finishEditing();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+};
+
+}  // namespace editor

@@ -1,0 +1,22 @@
+#include "editor/mainwindow.h"
+#include "platform/product.h"
+#include "platform/qtdesktop.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("editor"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(platform::programIcon());
+
+    platform::QtDesktop desktop;
+    editor::MainWindow window(desktop);
+    window.show();
+    // One optional argument: a vocabulary file to open, as the desktop passes it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openFile(arguments.at(1));
+    return app.exec();
+}

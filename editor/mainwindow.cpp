@@ -1,0 +1,610 @@
+#include "mainwindow.h"
+
+#include "glostable.h"
+#include "fieldvalidator.h"
+#include "tabtext.h"
+#include "vocabularymodel.h"
+#include "platform/desktop.h"
+#include "vocabfile/writer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace editor {
+
+using vocabulary::Document;
+using vocabulary::Encoding;
+
+QString editorTitle()
+{
+    return QStringLiteral("Vuzuvevizaduvareziv");
+}
+
+namespace {
+
+const QString kFilter = QStringLiteral("glosfil (*.gls)|*.gls");
+constexpr int kMessageTimeout = 10000;
+
+QString loadErrorText(const vocabulary::LoadResult &result)
+{
+    switch (result.error) {
+    case vocabulary::LoadError::CannotRead:
+        return QStringLiteral("Filen kunde inte läsas.");
+    case vocabulary::LoadError::Empty:
+        return QStringLiteral("Filen är tom. En glosfil börjar med en rad med de två språkens namn.");
+    case vocabulary::LoadError::CutPair:
+        return QStringLiteral("Filen tar slut mitt i ord nummer %1: ordet saknar sina betydelser.").arg(result.entry);
+    case vocabulary::LoadError::TooManyWords:
+        return QStringLiteral("Filen har fler än %1 ord. Plugo kan bara läsa %1.").arg(vocabulary::kMaxWords);
+    case vocabulary::LoadError::TooManyMeanings:
+        return QStringLiteral("Ord nummer %1 i filen har fler än %2 betydelser. Plugo kan bara läsa %2.")
+            .arg(result.entry)
+            .arg(vocabulary::kMaxMeanings);
+    case vocabulary::LoadError::None:
+        break;
+    }
+    return QString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindow(parent), desktop_(desktop)
+{
+    setObjectName(QStringLiteral("frmEditor"));
+    model_ = new VocabularyModel(undo_, this);
+    buildWindow();
+    buildMenus();
+    connect(model_, &VocabularyModel::refused, this, &MainWindow::refused);
+    connect(model_, &VocabularyModel::focusRequested, this, &MainWindow::focusCell);
+    connect(model_, &VocabularyModel::contentChanged, this, &MainWindow::updateStatus);
+    connect(model_, &VocabularyModel::languageNamesChanged, this, &MainWindow::updateNames);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
+    updateTitle();
+    updateStatus();
+    resize(760, 560);
+    txtSprak1_->setFocus();
+}
+
+MainWindow::~MainWindow()
+{
+    // A cell being typed in may still be put into the model while the table goes; the undo stack
+    // must outlive that, and the commands on it refer to the model.
+    delete takeCentralWidget();
+    undo_.clear();
+}
+
+void MainWindow::buildWindow()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    auto *names = new QGridLayout;
+    const auto nameField = [&](int row, const char *label, const char *edit, const QString &caption,
+                               vocabulary::FieldKind kind, int which) {
+        auto *lbl = new QLabel(caption, central);
+        lbl->setObjectName(QString::fromLatin1(label));
+        auto *txt = new QLineEdit(central);
+        txt->setObjectName(QString::fromLatin1(edit));
+        txt->setValidator(new FieldValidator(kind, [this](const QString &why) { refused(why); }, txt));
+        lbl->setBuddy(txt);
+        names->addWidget(lbl, row, 0);
+        names->addWidget(txt, row, 1);
+        connect(txt, &QLineEdit::textEdited, this, [this, which](const QString &text) { model_->setLanguageName(which, text); });
+        return txt;
+    };
+    txtSprak1_ = nameField(0, "lblSprak1", "txtSprak1", QStringLiteral("Språk &1 (glosor):"), vocabulary::FieldKind::Language1, 0);
+    txtSprak2_ = nameField(1, "lblSprak2", "txtSprak2", QStringLiteral("Språk &2 (betydelser):"), vocabulary::FieldKind::Language2, 1);
+    layout->addLayout(names);
+
+    table_ = new GlosTable(central);
+    table_->setObjectName(QStringLiteral("tblGlosor"));
+    table_->setModel(model_);
+    auto *delegate = new CellDelegate([this](const QString &why) { refused(why); }, table_);
+    table_->setItemDelegate(delegate);
+    connect(delegate, &CellDelegate::enterPressed, table_, &GlosTable::moveToNextRow);
+    table_->addRow = [this] {
+        const int rows = model_->rowCount();
+        if (rows > 0 && model_->document().entries.back().isEmpty())
+            return true;  // the empty last row is the new one
+        return model_->insertEmptyRow(rows);
+    };
+    table_->clearSelectedCells = [this] { model_->clearCells(table_->selectionModel()->selectedIndexes(), QStringLiteral("Töm celler")); };
+    layout->addWidget(table_);
+    setCentralWidget(central);
+    setTabOrder(txtSprak1_, txtSprak2_);
+    setTabOrder(txtSprak2_, table_);
+    table_->setCurrentIndex(model_->index(0, 0));
+
+    lblProblem_ = new QLabel(this);
+    lblProblem_->setObjectName(QStringLiteral("lblProblem"));
+    lblAntal_ = new QLabel(this);
+    lblAntal_->setObjectName(QStringLiteral("lblAntal"));
+    statusBar()->addWidget(lblProblem_, 1);
+    statusBar()->addPermanentWidget(lblAntal_);
+}
+
+QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+                                void (MainWindow::*slot)())
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    menu->addAction(action);
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *arkiv = menuBar()->addMenu(QStringLiteral("&Arkiv"));
+    arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    QAction *ny = addCommand(arkiv, "mnuNy", QStringLiteral("Ny"), QKeySequence(QStringLiteral("Ctrl+N")), &MainWindow::nyFil);
+    QAction *oppnaAction = addCommand(arkiv, "mnuOppna", QStringLiteral("Öppna…"), QKeySequence(QStringLiteral("Ctrl+O")), &MainWindow::oppna);
+    QAction *sparaAction = addCommand(arkiv, "mnuSpara", QStringLiteral("Spara"), QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
+    connect(sparaAction, &QAction::triggered, this, [this] { spara(); });
+    QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", QStringLiteral("Spara som…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
+    connect(sparaSomAction, &QAction::triggered, this, [this] { sparaSom(); });
+    arkiv->addSeparator();
+    QAction *avsluta = new QAction(QStringLiteral("Avsluta"), this);
+    avsluta->setObjectName(QStringLiteral("mnuAvsluta"));
+    avsluta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(avsluta, &QAction::triggered, this, &QWidget::close);
+    arkiv->addAction(avsluta);
+
+    QMenu *redigera = menuBar()->addMenu(QStringLiteral("&Redigera"));
+    redigera->setObjectName(QStringLiteral("mnuRedigera"));
+    auto *angra = new QAction(QStringLiteral("Ångra"), this);
+    angra->setObjectName(QStringLiteral("mnuAngra"));
+    angra->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    angra->setEnabled(false);
+    connect(angra, &QAction::triggered, this, [this] {
+        table_->finishEditing();
+        undo_.undo();
+    });
+    connect(&undo_, &QUndoStack::canUndoChanged, angra, &QAction::setEnabled);
+    redigera->addAction(angra);
+    auto *gorOm = new QAction(QStringLiteral("Gör om"), this);
+    gorOm->setObjectName(QStringLiteral("mnuGorOm"));
+    gorOm->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
+    gorOm->setEnabled(false);
+    connect(gorOm, &QAction::triggered, this, [this] {
+        table_->finishEditing();
+        undo_.redo();
+    });
+    connect(&undo_, &QUndoStack::canRedoChanged, gorOm, &QAction::setEnabled);
+    redigera->addAction(gorOm);
+    redigera->addSeparator();
+    QAction *klipp = addCommand(redigera, "mnuKlippUt", QStringLiteral("Klipp ut"), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
+    QAction *kopieraAction = addCommand(redigera, "mnuKopiera", QStringLiteral("Kopiera"), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
+    QAction *klistra = addCommand(redigera, "mnuKlistraIn", QStringLiteral("Klistra in"), QKeySequence(QStringLiteral("Ctrl+V")), &MainWindow::klistraIn);
+    redigera->addSeparator();
+    addCommand(redigera, "mnuSok", QStringLiteral("Sök…"), QKeySequence(QStringLiteral("Ctrl+F")), &MainWindow::sok);
+    addCommand(redigera, "mnuSokNasta", QStringLiteral("Sök nästa"), QKeySequence(QStringLiteral("F3")), &MainWindow::sokNasta);
+    // The clipboard commands act on the table; in a text field the field's own keys do the work.
+    for (QAction *action : {klipp, kopieraAction, klistra})
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addActions({klipp, kopieraAction, klistra});
+
+    QMenu *rader = menuBar()->addMenu(QStringLiteral("Ra&der"));
+    rader->setObjectName(QStringLiteral("mnuRader"));
+    QAction *infoga = addCommand(rader, "mnuInfogaRad", QStringLiteral("Infoga rad"), QKeySequence(QStringLiteral("Ctrl+I")), &MainWindow::infogaRad);
+    QAction *taBort = addCommand(rader, "mnuTaBortRader", QStringLiteral("Ta bort rader"), QKeySequence(QStringLiteral("Ctrl+Delete")), &MainWindow::taBortRader);
+    QAction *upp = addCommand(rader, "mnuFlyttaUpp", QStringLiteral("Flytta upp"), QKeySequence(QStringLiteral("Alt+Up")), nullptr);
+    connect(upp, &QAction::triggered, this, [this] { flytta(-1); });
+    QAction *ned = addCommand(rader, "mnuFlyttaNed", QStringLiteral("Flytta ned"), QKeySequence(QStringLiteral("Alt+Down")), nullptr);
+    connect(ned, &QAction::triggered, this, [this] { flytta(1); });
+    rader->addSeparator();
+    QAction *sortGlosa = addCommand(rader, "mnuSorteraGlosa", QStringLiteral("Sortera efter glosa"), QKeySequence(QStringLiteral("Ctrl+1")), nullptr);
+    connect(sortGlosa, &QAction::triggered, this, [this] { sortera(0); });
+    QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", QStringLiteral("Sortera efter första betydelse"), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
+    connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
+
+    QMenu *hjalpMenu = menuBar()->addMenu(QStringLiteral("&Hjälp"));
+    hjalpMenu->setObjectName(QStringLiteral("mnuHjalpMeny"));
+    addCommand(hjalpMenu, "mnuHjalp", QStringLiteral("Hjälp om editorn"), QKeySequence(QStringLiteral("F1")), &MainWindow::hjalp);
+
+    QToolBar *tools = addToolBar(QStringLiteral("Verktyg"));
+    tools->setObjectName(QStringLiteral("tlbVerktyg"));
+    tools->setMovable(false);
+    const auto icon = [this](QAction *action, QStyle::StandardPixmap pixmap) { action->setIcon(style()->standardIcon(pixmap)); };
+    icon(ny, QStyle::SP_FileIcon);
+    icon(oppnaAction, QStyle::SP_DialogOpenButton);
+    icon(sparaAction, QStyle::SP_DialogSaveButton);
+    icon(angra, QStyle::SP_ArrowBack);
+    icon(gorOm, QStyle::SP_ArrowForward);
+    icon(upp, QStyle::SP_ArrowUp);
+    icon(ned, QStyle::SP_ArrowDown);
+    tools->addActions({ny, oppnaAction, sparaAction});
+    tools->addSeparator();
+    tools->addActions({angra, gorOm});
+    tools->addSeparator();
+    tools->addActions({infoga, taBort, upp, ned});
+    tools->addSeparator();
+    auto *sokLabel = new QLabel(QStringLiteral(" Sök: "), tools);
+    tools->addWidget(sokLabel);
+    txtSok_ = new QLineEdit(tools);
+    txtSok_->setObjectName(QStringLiteral("txtSok"));
+    txtSok_->setMaximumWidth(180);
+    sokLabel->setBuddy(txtSok_);
+    connect(txtSok_, &QLineEdit::returnPressed, this, &MainWindow::sokNasta);
+    tools->addWidget(txtSok_);
+    // Every action has its shortcut in its tool tip.
+    for (QAction *action : findChildren<QAction *>()) {
+        if (!action->shortcut().isEmpty())
+            action->setToolTip(action->text() + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) + u')');
+    }
+}
+
+void MainWindow::message(const QString &text, int style)
+{
+    desktop_.messageBox(this, text, editorTitle(), style);
+}
+
+void MainWindow::refused(const QString &why)
+{
+    statusBar()->showMessage(why, kMessageTimeout);
+    if (pasting_)
+        message(why, platform::MsgOkWarning);
+}
+
+void MainWindow::focusCell(int row, int column, int lastRow)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const QModelIndex index = model_->index(row, std::clamp(column, 0, VocabularyModel::kColumns - 1));
+    QItemSelectionModel *selection = table_->selectionModel();
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    if (lastRow > row) {
+        selection->select(QItemSelection(model_->index(row, 0), model_->index(std::min(lastRow, model_->rowCount() - 1),
+                                                                              VocabularyModel::kColumns - 1)),
+                          QItemSelectionModel::Select);
+    }
+    table_->scrollTo(index);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString name = path_.isEmpty() ? QStringLiteral("Namnlös") : platform::fileNamePart(path_);
+    setWindowTitle(editorTitle() + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    setWindowModified(!undo_.isClean());
+}
+
+void MainWindow::updateStatus()
+{
+    lblAntal_->setText(QStringLiteral("%1 ord, %2 betydelser").arg(model_->wordCount()).arg(model_->meaningCount()));
+    if (const auto problem = vocabulary::firstProblem(model_->document())) {
+        lblProblem_->setText(problem->text);
+        lblProblem_->setStyleSheet(QStringLiteral("color: #b00000"));
+        return;
+    }
+    const std::vector<vocabulary::Warning> found = vocabulary::warnings(model_->document());
+    lblProblem_->setStyleSheet(QString());
+    lblProblem_->setText(found.empty() ? QString() : found.front().text);
+}
+
+void MainWindow::updateNames()
+{
+    const Document &document = model_->document();
+    if (txtSprak1_->text() != document.sprak1)
+        txtSprak1_->setText(document.sprak1);
+    if (txtSprak2_->text() != document.sprak2)
+        txtSprak2_->setText(document.sprak2);
+}
+
+void MainWindow::startOver(const Document &document, const QString &path, Encoding encoding,
+                           std::optional<QByteArray> bytes)
+{
+    undo_.clear();
+    model_->setDocument(document);
+    path_ = path;
+    encoding_ = encoding;
+    cleanBytes_ = std::move(bytes);
+    undo_.setClean();
+    updateTitle();
+    updateStatus();
+    table_->setCurrentIndex(model_->index(0, 0));
+}
+
+void MainWindow::nyFil()
+{
+    table_->finishEditing();
+    if (!maybeSave())
+        return;
+    startOver(Document{}, QString(), Encoding::Windows1252, std::nullopt);
+    txtSprak1_->setFocus();
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    const std::optional<QByteArray> bytes = vocabulary::readVocabularyBytes(path);
+    const vocabulary::LoadResult result = bytes ? vocabulary::parseVocabulary(vocabulary::decodeVocabulary(*bytes))
+                                                : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
+    if (!result.glosor) {
+        message(loadErrorText(result) + QStringLiteral("\n\nFilen öppnades inte:\n") + path, platform::MsgOkWarning);
+        return false;
+    }
+    startOver(vocabulary::toDocument(*result.glosor), path, vocabulary::vocabularyEncoding(*bytes), bytes);
+    table_->setFocus();
+    if (const auto ignored = vocabulary::firstIgnoredText(vocabulary::decodeVocabulary(*bytes))) {
+        const QString where = ignored->entry == 0 ? QStringLiteral("På raden med språknamnen")
+                                                  : QStringLiteral("På rad %1").arg(ignored->entry);
+        message(QStringLiteral("Plugo läser inte all text i filen. %1 står \"%2\", som inte hör till något språknamn, "
+                               "ord eller någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar "
+                               "och sparar filen.")
+                    .arg(where, ignored->text),
+                platform::MsgOkWarning);
+    }
+    return true;
+}
+
+void MainWindow::oppna()
+{
+    table_->finishEditing();
+    if (!maybeSave())
+        return;
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Öppna glosfil");
+    options.filter = kFilter;
+    const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
+    if (chosen.cancelled || chosen.path.isEmpty())
+        return;
+    openFile(chosen.path);
+}
+
+bool MainWindow::spara()
+{
+    table_->finishEditing();
+    if (path_.isEmpty())
+        return sparaSom();
+    return writeTo(path_);
+}
+
+bool MainWindow::sparaSom()
+{
+    table_->finishEditing();
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Spara glosfil som");
+    options.filter = kFilter;
+    options.presetName = path_.isEmpty() ? QStringLiteral("Namnlös.gls") : platform::fileNamePart(path_);
+    options.confirmOverwrite = true;
+    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, options);
+    if (chosen.cancelled || chosen.path.isEmpty())
+        return false;
+    QString path = chosen.path;
+    if (!platform::fileNamePart(path).contains(u'.'))
+        path += QStringLiteral(".gls");
+    return writeTo(path);
+}
+
+bool MainWindow::askForUtf8()
+{
+    const auto misfit = vocabulary::windows1252Misfit(model_->document());
+    if (!misfit)
+        return true;
+    QString why;
+    const QString where = misfit->row == 0 ? QStringLiteral("i språknamnen") : QStringLiteral("på rad %1").arg(misfit->row);
+    if (misfit->character.isEmpty())
+        why = QStringLiteral("Texten %1 skulle läsas som andra tecken om filen sparades i teckenkodningen Windows-1252, som glosfiler brukar sparas i.").arg(where);
+    else
+        why = QStringLiteral("Tecknet \"%1\" %2 finns inte i teckenkodningen Windows-1252, som glosfiler brukar sparas i.").arg(misfit->character, where);
+    const QString text = why + QStringLiteral("\n\nVill du spara filen som UTF-8 i stället? Den här versionen av Plugo läser sådana filer, "
+                                              "men äldre installationer kanske inte gör det.");
+    return desktop_.question(this, text, editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) == 0;
+}
+
+bool MainWindow::writeTo(const QString &path)
+{
+    QByteArray bytes;
+    Encoding encoding = encoding_;
+    if (undo_.isClean() && cleanBytes_) {
+        bytes = *cleanBytes_;
+    } else {
+        if (const auto problem = vocabulary::firstProblem(model_->document())) {
+            message(problem->text + QStringLiteral("\n\nFilen sparades inte."), platform::MsgOkWarning);
+            if (problem->row > 0)
+                focusCell(problem->row - 1, problem->column, problem->row - 1);
+            return false;
+        }
+        if (encoding == Encoding::Windows1252 && vocabulary::windows1252Misfit(model_->document())) {
+            if (!askForUtf8())
+                return false;
+            encoding = Encoding::Utf8;
+        }
+        const auto written = vocabulary::writeVocabulary(vocabulary::toGlosor(model_->document()), encoding);
+        if (!written) {
+            message(QStringLiteral("Glosorna kunde inte skrivas så att Plugo läser dem likadant.\n\nFilen sparades inte."),
+                    platform::MsgOkWarning);
+            return false;
+        }
+        bytes = *written;
+    }
+    if (!vocabulary::saveVocabularyFile(path, bytes)) {
+        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        return false;
+    }
+    path_ = path;
+    encoding_ = encoding;
+    cleanBytes_ = bytes;
+    undo_.setClean();
+    updateTitle();
+    statusBar()->showMessage(QStringLiteral("Sparad: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+    return true;
+}
+
+bool MainWindow::maybeSave()
+{
+    table_->finishEditing();
+    if (undo_.isClean())
+        return true;
+    const QString name = path_.isEmpty() ? QStringLiteral("Namnlös") : platform::fileNamePart(path_);
+    const int answer = desktop_.question(this, QStringLiteral("Glosfilen \"%1\" har ändringar som inte är sparade. Vill du spara dem?").arg(name),
+                                         editorTitle(), {QStringLiteral("Spara"), QStringLiteral("Spara inte"), QStringLiteral("Avbryt")});
+    if (answer == 0)
+        return spara();
+    return answer == 1;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QList<int> MainWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    if (rows.isEmpty() && table_->currentIndex().isValid())
+        rows.append(table_->currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void MainWindow::kopiera()
+{
+    table_->finishEditing();
+    QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && table_->currentIndex().isValid())
+        cells.append(table_->currentIndex());
+    if (cells.isEmpty())
+        return;
+    int top = model_->rowCount(), bottom = -1, left = VocabularyModel::kColumns, right = -1;
+    for (const QModelIndex &cell : cells) {
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
+    }
+    QList<QStringList> rows;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList row;
+        for (int c = left; c <= right; ++c)
+            row.append(table_->selectionModel()->isSelected(model_->index(r, c)) || cells.size() == 1 ? model_->cellText(r, c) : QString());
+        rows.append(row);
+    }
+    QApplication::clipboard()->setText(tabText(rows));
+}
+
+void MainWindow::klippUt()
+{
+    table_->finishEditing();
+    kopiera();
+    const QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+    const QModelIndexList rows = table_->selectionModel()->selectedRows();
+    // Whole rows go; parts of rows are emptied.
+    if (!rows.isEmpty() && rows.size() * VocabularyModel::kColumns == cells.size()) {
+        QList<int> numbers;
+        for (const QModelIndex &row : rows)
+            numbers.append(row.row());
+        model_->removeRowSet(numbers);
+        return;
+    }
+    model_->clearCells(cells.isEmpty() ? QModelIndexList{table_->currentIndex()} : cells, QStringLiteral("Klipp ut"));
+}
+
+void MainWindow::klistraIn()
+{
+    table_->finishEditing();
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty())
+        return;
+    const QModelIndex at = table_->currentIndex();
+    pasting_ = true;
+    model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, parseTabText(text));
+    pasting_ = false;
+}
+
+void MainWindow::sok()
+{
+    txtSok_->setFocus();
+    txtSok_->selectAll();
+}
+
+void MainWindow::sokNasta()
+{
+    table_->finishEditing();
+    const QString wanted = txtSok_->text();
+    if (wanted.isEmpty()) {
+        sok();
+        return;
+    }
+    const int columns = VocabularyModel::kColumns;
+    const int cells = model_->rowCount() * columns;
+    const QModelIndex current = table_->currentIndex();
+    const int start = current.isValid() ? current.row() * columns + current.column() : -1;
+    for (int step = 1; step <= cells; ++step) {
+        const int cell = (start + step + cells) % cells;
+        if (model_->cellText(cell / columns, cell % columns).contains(wanted, Qt::CaseInsensitive)) {
+            focusCell(cell / columns, cell % columns, cell / columns);
+            table_->setFocus();
+            return;
+        }
+    }
+    statusBar()->showMessage(QStringLiteral("\"%1\" finns inte i glosorna.").arg(wanted), kMessageTimeout);
+}
+
+void MainWindow::infogaRad()
+{
+    table_->finishEditing();
+    const QModelIndex current = table_->currentIndex();
+    if (model_->insertEmptyRow(current.isValid() ? current.row() : model_->rowCount()))
+        table_->setFocus();
+}
+
+void MainWindow::taBortRader()
+{
+    table_->finishEditing();
+    model_->removeRowSet(selectedRows());
+}
+
+void MainWindow::flytta(int delta)
+{
+    table_->finishEditing();
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    if (rows.constLast() - rows.constFirst() + 1 != rows.size()) {
+        statusBar()->showMessage(QStringLiteral("Markera rader som står i följd för att flytta dem."), kMessageTimeout);
+        return;
+    }
+    const int column = table_->currentIndex().isValid() ? table_->currentIndex().column() : 0;
+    if (model_->moveRowRange(rows.constFirst(), rows.constLast(), delta)) {
+        focusCell(rows.constFirst() + delta, column, rows.constLast() + delta);
+    }
+}
+
+void MainWindow::sortera(int column)
+{
+    table_->finishEditing();
+    model_->sortByColumn(column);
+}
+
+void MainWindow::hjalp()
+{
+    const QString folder = desktop_.programFolder();
+    const QString page = platform::pathInFolder(folder, QStringLiteral("editor.html"));
+    if (!desktop_.fileExists(page)) {
+        message(QStringLiteral("Hjälpsidan finns inte:\n%1").arg(page), platform::MsgOkWarning);
+        return;
+    }
+    desktop_.openDocument(this, page, folder);
+}
+
+}  // namespace editor

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "vocabfile/rules.h"
+
+#include <QMainWindow>
+#include <QUndoStack>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+
+namespace platform {
+class Desktop;
+}
+
+namespace editor {
+
+class GlosTable;
+class VocabularyModel;
+
+// The editor's window: the two language names, the table of words and meanings, menus, a tool
+// bar and a status line. The rules live in VocabularyModel and the vocabulary file library; this
+// class wires them to the commands and asks the user through the desktop.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(platform::Desktop &desktop, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens the file without asking about unsaved changes; false (with a message, and nothing in the
+    // window changed) when the trainer could not load it.
+    bool openFile(const QString &path);
+
+    // The commands.
+    void nyFil();
+    void oppna();
+    bool spara();
+    bool sparaSom();
+    void klippUt();
+    void kopiera();
+    void klistraIn();
+    void sok();
+    void sokNasta();
+    void infogaRad();
+    void taBortRader();
+    void flytta(int delta);
+    void sortera(int column);
+    void hjalp();
+
+    // True when there are no unsaved changes, or the user saved them or chose to drop them.
+    bool maybeSave();
+
+    VocabularyModel &model() { return *model_; }
+    QUndoStack &undoStack() { return undo_; }
+    GlosTable &table() { return *table_; }
+    QString filePath() const { return path_; }
+    vocabulary::Encoding encoding() const { return encoding_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+                        void (MainWindow::*slot)());
+    void startOver(const vocabulary::Document &document, const QString &path, vocabulary::Encoding encoding,
+                   std::optional<QByteArray> bytes);
+    bool writeTo(const QString &path);
+    bool askForUtf8();
+    void message(const QString &text, int style);
+    void refused(const QString &why);
+    void focusCell(int row, int column, int lastRow);
+    void updateTitle();
+    void updateStatus();
+    void updateNames();
+    QList<int> selectedRows() const;
+
+    platform::Desktop &desktop_;
+    QUndoStack undo_;
+    VocabularyModel *model_ = nullptr;
+    GlosTable *table_ = nullptr;
+    QLineEdit *txtSprak1_ = nullptr;
+    QLineEdit *txtSprak2_ = nullptr;
+    QLineEdit *txtSok_ = nullptr;
+    QLabel *lblAntal_ = nullptr;
+    QLabel *lblProblem_ = nullptr;
+
+    QString path_;  // empty for a file not yet saved
+    vocabulary::Encoding encoding_ = vocabulary::Encoding::Windows1252;
+    // The bytes of the file as last read or written: what an unchanged vocabulary is saved as, so
+    // that a file is never rewritten in another form only because it was opened and saved.
+    std::optional<QByteArray> cleanBytes_;
+    bool pasting_ = false;
+};
+
+// The title every message of the editor carries.
+QString editorTitle();
+
+}  // namespace editor

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "vocabfile/rules.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <vector>
+
+class QUndoStack;
+
+namespace editor {
+
+// The vocabulary being edited, as a table: column 0 the word, columns 1 to 4 the meanings. Every
+// change goes through the undo stack; a change that would break the file format or its limits is
+// refused whole, and refused() says why.
+class VocabularyModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 1 + vocabulary::kMaxMeanings;
+
+    explicit VocabularyModel(QUndoStack &undo, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    const vocabulary::Document &document() const { return document_; }
+    // Starts over with another document; the caller clears the undo stack. The table always has at
+    // least one row to type in.
+    void setDocument(vocabulary::Document document);
+
+    QString cellText(int row, int column) const;
+    static vocabulary::FieldKind kindOfColumn(int column);
+
+    // Words (rows that are not wholly empty) and meanings, as they would be saved.
+    int wordCount() const;
+    int meaningCount() const;
+    // The warnings of the rows, 0-based row to its texts.
+    const QHash<int, QStringList> &rowWarnings() const { return warnings_; }
+
+    // Undoable changes; false when nothing changed.
+    bool setCell(int row, int column, const QString &text);
+    bool setLanguageName(int which, const QString &name);  // 0 language 1, 1 language 2
+    bool insertEmptyRow(int row);
+    bool removeRowSet(QList<int> rows);
+    bool moveRowRange(int first, int last, int delta);
+    bool sortByColumn(int column);
+    bool pasteCells(int row, int column, const QList<QStringList> &cells);
+    bool clearCells(const QModelIndexList &cells, const QString &commandText);
+
+    // Used by the undo commands.
+    void splice(int at, int removeCount, const std::vector<vocabulary::Entry> &inserted);
+    void applyLanguageName(int which, const QString &name);
+    void requestFocus(int row, int column, int lastRow) { emit focusRequested(row, column, lastRow); }
+
+signals:
+    void refused(const QString &why);
+    // Where the cursor belongs after a change, or its undo: a cell, and the last row to select.
+    void focusRequested(int row, int column, int lastRow);
+    void languageNamesChanged();
+    void contentChanged();
+
+private:
+    void pushSplice(int at, int removeCount, std::vector<vocabulary::Entry> inserted, const QString &text,
+                    int focusColumn);
+    void refreshWarnings();
+
+    QUndoStack &undo_;
+    vocabulary::Document document_;
+    QHash<int, QStringList> warnings_;
+};
+
+}  // namespace editor

@@ -1,0 +1,483 @@
+#include "editor/glostable.h"
+#include "editor/mainwindow.h"
+#include "editor/vocabularymodel.h"
+#include "support/namedchild.h"
+#include "support/scripteddesktop.h"
+#include "support/tempfolder.h"
+#include "vocabfile/glosor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using testing_support::namedChild;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Vuzuvevizaduvareziv");
+const QStringList kSaveButtons = {QStringLiteral("Spara"), QStringLiteral("Spara inte"), QStringLiteral("Avbryt")};
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        desktop.folder = folder.path();
+        window = std::make_unique<editor::MainWindow>(desktop);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override
+    {
+        // Unsaved changes must not ask during the tear-down.
+        window->undoStack().setClean();
+        window.reset();
+    }
+
+    QAction *action(const char *name) const { return namedChild<QAction>(window.get(), name); }
+    QLineEdit *edit(const char *name) const { return namedChild<QLineEdit>(window.get(), name); }
+    QString label(const char *name) const { return namedChild<QLabel>(window.get(), name)->text(); }
+    editor::VocabularyModel &model() { return window->model(); }
+    QString cell(int row, int column) { return model().cellText(row, column); }
+
+    // Types the text key by key into whatever has the focus, as a user does.
+    static void type(const QString &text)
+    {
+        for (const QChar ch : text) {
+            QWidget *target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    void selectCell(int row, int column)
+    {
+        window->table().selectionModel()->setCurrentIndex(model().index(row, column), QItemSelectionModel::ClearAndSelect);
+    }
+
+    // A file written by a hand other than the editor's.
+    QString file(const QString &name, const QByteArray &bytes) { return folder.write(name, bytes); }
+
+    testing_support::TempFolder folder;
+    testing_support::ScriptedDesktop desktop;
+    std::unique_ptr<editor::MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(EditorTest, AVocabularyTypedByKeyboardAloneLoadsInTheTrainer)
+{
+    EXPECT_EQ(window->windowTitle(), kTitle + " - Namnlös[*]");
+    EXPECT_EQ(QApplication::focusWidget(), edit("txtSprak1"));
+    type("Svenska");
+    press(Qt::Key_Tab);
+    type("Engelska");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &window->table());
+    const QStringList rows[] = {{"hund", "dog", "hound"}, {"katt", "cat"}, {"häst", "horse"}, {"en gång", "once, one time"}};
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                press(Qt::Key_Tab);
+            type(row[i]);
+        }
+        if (row[0] == "häst") {
+            press(Qt::Key_Return);
+            EXPECT_EQ(model().rowCount(), 4) << "Enter on the last row made a new, empty one";
+            EXPECT_EQ(window->table().currentIndex(), model().index(3, 0));
+            press(Qt::Key_Return);
+            EXPECT_EQ(model().rowCount(), 4) << "no second empty row";
+        } else if (row[0] != "en gång") {
+            press(Qt::Key_Return);
+        }
+    }
+    // The last meaning is still being typed when the file is saved.
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "Svenska");
+    EXPECT_EQ(model().headerData(2, Qt::Horizontal).toString(), "Engelska 2");
+    EXPECT_TRUE(window->isWindowModified());
+
+    desktop.chooseSave(folder.file("djur"));
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(desktop.callsOf("saveFileDialog").size(), 1u);
+    EXPECT_EQ(desktop.callsOf("saveFileDialog")[0].args,
+              (QStringList{"Spara glosfil som", "glosfil (*.gls)|*.gls", "Namnlös.gls", "overwrite-prompt"}));
+    EXPECT_EQ(folder.read("djur.gls"),
+              QByteArray("[Svenska-Engelska]\r\nhund,dog$hound$\r\nkatt,cat$\r\nh\xE4st,horse$\r\nen g\xE5ng,\"once, one time$\"\r\n"));
+    EXPECT_EQ(window->windowTitle(), kTitle + " - djur.gls[*]");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(label("lblAntal"), "4 ord, 5 betydelser");
+
+    const vocabulary::LoadResult loaded = vocabulary::loadVocabularyFile(folder.file("djur.gls"));
+    ASSERT_TRUE(loaded.glosor.has_value());
+    EXPECT_EQ(loaded.glosor->sprak1, "Svenska");
+    ASSERT_EQ(loaded.glosor->antalord(), 4);
+    EXPECT_EQ(loaded.glosor->ordlista[3].bet[0], "once, one time");
+    EXPECT_EQ(loaded.glosor->summabet(), 5);
+}
+
+TEST_F(EditorTest, RefusedCharactersAreRefusedWhereTyped)
+{
+    type("Serbo-kroatiska");
+    EXPECT_EQ(edit("txtSprak1")->text(), "Serbokroatiska");
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              "Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn.");
+    selectCell(0, 0);
+    window->table().setFocus();
+    type("5$ \"x\"");
+    press(Qt::Key_Tab);
+    type("5$");
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(0, 0), "5$ x") << "a dollar belongs in a word";
+    EXPECT_EQ(cell(0, 1), "5");
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              "Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse.");
+}
+
+TEST_F(EditorTest, UnsavedChangesAskAndEachAnswerDoesItsThing)
+{
+    struct Row {
+        const char *command;
+        int answer;        // 0 Spara, 1 Spara inte, 2 Avbryt
+        bool goesOn;       // the window closes, or a new file starts
+        bool saved;
+    };
+    const Row rows[] = {
+        {"close", 0, true, true}, {"close", 1, true, false}, {"close", 2, false, false},
+        {"mnuNy", 0, true, true}, {"mnuNy", 1, true, false}, {"mnuNy", 2, false, false},
+        {"mnuOppna", 2, false, false},
+    };
+    for (const Row &row : rows) {
+        const std::string what = std::string(row.command) + " " + std::to_string(row.answer);
+        window->show();
+        window->nyFil();
+        desktop.calls.clear();
+        const QString target = folder.file(QStringLiteral("fil%1%2.gls").arg(row.command).arg(row.answer));
+        model().setCell(0, 0, "hund");
+        desktop.questionAnswers = {row.answer};
+        desktop.chooseSave(target);
+        if (QString(row.command) == "close")
+            window->close();
+        else
+            action(row.command)->trigger();
+        const auto questions = desktop.callsOf("question");
+        ASSERT_EQ(questions.size(), 1u) << what;
+        EXPECT_EQ(questions[0].args, QStringList({"Glosfilen \"Namnlös\" har ändringar som inte är sparade. Vill du spara dem?", kTitle}) + kSaveButtons);
+        const bool closed = !window->isVisible();
+        const bool newFile = cell(0, 0).isEmpty();
+        EXPECT_EQ(QString(row.command) == "close" ? closed : newFile, row.goesOn) << what;
+        EXPECT_EQ(QFile::exists(target), row.saved) << what;
+        desktop.saveAnswers.clear();
+        desktop.openAnswers.clear();
+    }
+    window->show();
+    desktop.calls.clear();
+    window->undoStack().setClean();
+    window->close();
+    EXPECT_TRUE(desktop.callsOf("question").empty()) << "nothing to save, nothing asked";
+}
+
+TEST_F(EditorTest, EveryChangeUndoesAndRedoes)
+{
+    model().setLanguageName(0, "Svenska");
+    model().pasteCells(0, 0, {{"katt", "cat"}, {"hund", "dog"}, {"apa", "monkey"}});
+    model().setCell(1, 2, "hound");
+    model().sortByColumn(0);
+    model().moveRowRange(2, 2, -1);
+    model().insertEmptyRow(0);
+    model().removeRowSet({1});
+    const vocabulary::Document done = model().document();
+    ASSERT_EQ(done.entries.size(), 3u);
+    EXPECT_EQ(done.entries[0], vocabulary::Entry{});
+    EXPECT_EQ(done.entries[1].word, "katt");
+    EXPECT_EQ(done.entries[2].word, "hund");
+    EXPECT_EQ(done.entries[2].meanings, QStringList({"dog", "hound"}));
+
+    const int steps = window->undoStack().count();
+    EXPECT_EQ(steps, 7);
+    for (int i = 0; i < steps; ++i)
+        action("mnuAngra")->trigger();
+    EXPECT_EQ(model().document(), vocabulary::Document({"", "", {vocabulary::Entry{}}}));
+    EXPECT_EQ(edit("txtSprak1")->text(), "");
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_FALSE(action("mnuAngra")->isEnabled());
+    for (int i = 0; i < steps; ++i)
+        action("mnuGorOm")->trigger();
+    EXPECT_EQ(model().document(), done);
+    EXPECT_EQ(edit("txtSprak1")->text(), "Svenska");
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "Svenska");
+}
+
+TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndIsRefusedWhole)
+{
+    selectCell(0, 0);
+    window->table().setFocus();
+    QApplication::clipboard()->setText("hund\tdog\thound\r\nkatt\tcat\r\n");
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(0, 0), "hund");
+    EXPECT_EQ(cell(0, 2), "hound");
+    EXPECT_EQ(cell(1, 1), "cat");
+    EXPECT_EQ(label("lblAntal"), "2 ord, 3 betydelser");
+
+    struct Row {
+        QString text;
+        int row, column;
+        QString message;
+    };
+    const Row refused[] = {
+        {"häst\t\"horse\"\r\n", 1, 0, "Texten klistrades inte in. Rad 1 i den: Citattecken (\") kan inte sparas i en glosfil."},
+        {"häst\thorse\r\nko\tcow$\r\n", 1, 0, "Texten klistrades inte in. Rad 2 i den: Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."},
+        {"a\tb\tc\td\te\tf\r\n", 1, 0, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
+        {"x\ty\r\n", 1, 4, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
+    };
+    const vocabulary::Document before = model().document();
+    for (const Row &row : refused) {
+        desktop.calls.clear();
+        QApplication::clipboard()->setText(row.text);
+        selectCell(row.row, row.column);
+        action("mnuKlistraIn")->trigger();
+        EXPECT_EQ(model().document(), before) << row.text.toStdString();
+        ASSERT_EQ(desktop.messages().size(), 1u) << row.text.toStdString();
+        EXPECT_EQ(desktop.messages()[0][0], row.message);
+    }
+
+    // Copy and cut give the same kind of text back.
+    window->table().selectionModel()->select(QItemSelection(model().index(1, 0), model().index(1, 4)),
+                                             QItemSelectionModel::ClearAndSelect);
+    action("mnuKlippUt")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "katt\tcat\t\t\t\n");
+    EXPECT_EQ(model().rowCount(), 1);
+    action("mnuAngra")->trigger();
+    EXPECT_EQ(cell(1, 0), "katt");
+}
+
+TEST_F(EditorTest, AnUnchangedFileIsSavedAsTheSameBytes)
+{
+    const QByteArray original = "\"[Engelska-Svenska]\"\r\n\"dog\",\"hund$\"\r\n\"cat \",\"katt$extra\"\r\n";
+    const QString path = file("e.gls", original);
+    ASSERT_TRUE(window->openFile(path));
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0],
+              "Plugo läser inte all text i filen. På rad 2 står \"extra\", som inte hör till något språknamn, ord eller "
+              "någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar och sparar filen.");
+    EXPECT_EQ(edit("txtSprak2")->text(), "Svenska");
+    EXPECT_EQ(cell(1, 0), "cat ");
+    ASSERT_TRUE(window->spara());
+    EXPECT_EQ(folder.read("e.gls"), original);
+
+    model().setCell(0, 1, "vovve");
+    model().setCell(0, 1, "hund");
+    window->undoStack().undo();
+    window->undoStack().undo();
+    ASSERT_TRUE(window->spara());
+    EXPECT_EQ(folder.read("e.gls"), original) << "undone to where it was opened";
+
+    model().setCell(0, 2, "byracka");
+    ASSERT_TRUE(window->spara());
+    EXPECT_EQ(folder.read("e.gls"), QByteArray("[Engelska-Svenska]\r\ndog,hund$byracka$\r\n\"cat \",katt$\r\n"));
+}
+
+TEST_F(EditorTest, AFileTheTrainerRefusesIsNotOpened)
+{
+    model().setCell(0, 0, "kvar");
+    struct Row {
+        QByteArray bytes;
+        QString first;
+    };
+    QByteArray many = "[A-B]\r\n";
+    for (int i = 0; i < 401; ++i)
+        many += "w,m$\r\n";
+    const Row rows[] = {
+        {"", "Filen är tom. En glosfil börjar med en rad med de två språkens namn."},
+        {"[A-B]\r\nhund,dog$\r\nkatt\r\n", "Filen tar slut mitt i ord nummer 2: ordet saknar sina betydelser."},
+        {"[A-B]\r\nhund,a$b$c$d$e$\r\n", "Ord nummer 1 i filen har fler än 4 betydelser. Plugo kan bara läsa 4."},
+        {many, "Filen har fler än 400 ord. Plugo kan bara läsa 400."},
+    };
+    for (const Row &row : rows) {
+        desktop.calls.clear();
+        const QString path = file("bad.gls", row.bytes);
+        EXPECT_FALSE(window->openFile(path));
+        ASSERT_EQ(desktop.messages().size(), 1u);
+        EXPECT_EQ(desktop.messages()[0][0], row.first + "\n\nFilen öppnades inte:\n" + path);
+        EXPECT_EQ(cell(0, 0), "kvar");
+        EXPECT_EQ(window->windowTitle(), kTitle + " - Namnlös[*]");
+    }
+    desktop.calls.clear();
+    EXPECT_FALSE(window->openFile(folder.file("saknas.gls")));
+    EXPECT_TRUE(desktop.messages()[0][0].startsWith("Filen kunde inte läsas."));
+}
+
+TEST_F(EditorTest, ACharacterOutsideWindows1252AsksForUtf8)
+{
+    const QString path = file("p.gls", "[Svenska-Polska]\r\nb\xE5t,\xB3\xF3\x64\xDF$\r\n");
+    ASSERT_TRUE(window->openFile(path));
+    model().setCell(0, 1, "łódź");
+    desktop.questionAnswers = {1};
+    EXPECT_FALSE(window->spara());
+    const auto questions = desktop.callsOf("question");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].args,
+              QStringList({"Tecknet \"ł\" på rad 1 finns inte i teckenkodningen Windows-1252, som glosfiler brukar sparas i.\n\n"
+                           "Vill du spara filen som UTF-8 i stället? Den här versionen av Plugo läser sådana filer, "
+                           "men äldre installationer kanske inte gör det.",
+                           kTitle, "Ja", "Nej"}));
+    EXPECT_EQ(folder.read("p.gls"), QByteArray("[Svenska-Polska]\r\nb\xE5t,\xB3\xF3\x64\xDF$\r\n")) << "\"Nej\" writes nothing";
+
+    desktop.questionAnswers = {0};
+    ASSERT_TRUE(window->spara());
+    EXPECT_EQ(folder.read("p.gls"), QByteArray("\xEF\xBB\xBF[Svenska-Polska]\r\nb\xC3\xA5t,\xC5\x82\xC3\xB3\x64\xC5\xBA$\r\n"));
+    EXPECT_EQ(window->encoding(), vocabulary::Encoding::Utf8);
+    model().setCell(0, 0, "łódka");
+    desktop.calls.clear();
+    ASSERT_TRUE(window->spara());
+    EXPECT_TRUE(desktop.callsOf("question").empty()) << "once UTF-8, always UTF-8";
+}
+
+TEST_F(EditorTest, NeverMoreThan400Rows)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < 400; ++i)
+        rows.append({QStringLiteral("w%1").arg(i), "m"});
+    ASSERT_TRUE(model().pasteCells(0, 0, rows));
+    EXPECT_EQ(label("lblAntal"), "400 ord, 400 betydelser");
+    selectCell(399, 0);
+    window->table().setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(model().rowCount(), 400);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "En glosfil kan inte ha fler än 400 ord.");
+    action("mnuInfogaRad")->trigger();
+    EXPECT_EQ(model().rowCount(), 400);
+    EXPECT_FALSE(model().pasteCells(399, 0, {{"a"}, {"b"}}));
+}
+
+TEST_F(EditorTest, FindHelpAndWarnings)
+{
+    model().pasteCells(0, 0, {{"hund", "dog"}, {"vovve", "dog"}, {"katt"}});
+    EXPECT_EQ(label("lblProblem"), "Rad 2: betydelsen \"dog\" finns också på rad 1, så eleven kan inte veta vilket ord som frågas.");
+    EXPECT_EQ(model().headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(), "Rad 3: ordet har ingen betydelse och frågas aldrig.");
+    action("mnuSok")->trigger();
+    EXPECT_EQ(QApplication::focusWidget(), edit("txtSok"));
+    type("KAT");
+    press(Qt::Key_Return);
+    EXPECT_EQ(window->table().currentIndex(), model().index(2, 0));
+
+    action("mnuHjalp")->trigger();
+    EXPECT_EQ(desktop.messages().size(), 1u) << "no help page in the folder";
+    file("editor.html", "<html></html>");
+    action("mnuHjalp")->trigger();
+    ASSERT_EQ(desktop.callsOf("openDocument").size(), 1u);
+    EXPECT_EQ(desktop.callsOf("openDocument")[0].args, QStringList({folder.file("editor.html"), folder.path()}));
+}
+
+TEST_F(EditorTest, SortingFollowsTheSwedishAlphabet)
+{
+    model().pasteCells(0, 0, {{"öga", "eye"}, {"", "no word"}, {"ål", "eel"}, {"Zebra", "zebra"}, {"äpple", "apple"},
+                              {"apa", "ape"}, {""}, {"vovve"}});
+    action("mnuSorteraGlosa")->trigger();
+    QStringList words;
+    for (int row = 0; row < model().rowCount(); ++row)
+        words << cell(row, 0);
+    EXPECT_EQ(words, QStringList({"apa", "vovve", "Zebra", "ål", "äpple", "öga", "", ""}));
+    EXPECT_EQ(cell(6, 1), "no word") << "a row without a word after the words, the empty row last";
+    action("mnuSorteraBetydelse")->trigger();
+    QStringList meanings;
+    for (int row = 0; row < model().rowCount(); ++row)
+        meanings << cell(row, 1);
+    EXPECT_EQ(meanings, QStringList({"ape", "apple", "eel", "eye", "no word", "zebra", "", ""}));
+    EXPECT_EQ(cell(6, 0), "vovve");
+}
+
+TEST_F(EditorTest, EveryCommandHasItsCaptionAndKeys)
+{
+    struct Row {
+        const char *name, *caption, *keys;
+    };
+    const Row rows[] = {
+        {"mnuNy", "Ny", "Ctrl+N"},
+        {"mnuOppna", "Öppna…", "Ctrl+O"},
+        {"mnuSpara", "Spara", "Ctrl+S"},
+        {"mnuSparaSom", "Spara som…", "Ctrl+Shift+S"},
+        {"mnuAvsluta", "Avsluta", "Ctrl+Q"},
+        {"mnuAngra", "Ångra", "Ctrl+Z"},
+        {"mnuGorOm", "Gör om", "Ctrl+Y"},
+        {"mnuKlippUt", "Klipp ut", "Ctrl+X"},
+        {"mnuKopiera", "Kopiera", "Ctrl+C"},
+        {"mnuKlistraIn", "Klistra in", "Ctrl+V"},
+        {"mnuSok", "Sök…", "Ctrl+F"},
+        {"mnuSokNasta", "Sök nästa", "F3"},
+        {"mnuInfogaRad", "Infoga rad", "Ctrl+I"},
+        {"mnuTaBortRader", "Ta bort rader", "Ctrl+Del"},
+        {"mnuFlyttaUpp", "Flytta upp", "Alt+Up"},
+        {"mnuFlyttaNed", "Flytta ned", "Alt+Down"},
+        {"mnuSorteraGlosa", "Sortera efter glosa", "Ctrl+1"},
+        {"mnuSorteraBetydelse", "Sortera efter första betydelse", "Ctrl+2"},
+        {"mnuHjalp", "Hjälp om editorn", "F1"},
+    };
+    for (const Row &row : rows) {
+        QAction *command = action(row.name);
+        ASSERT_NE(command, nullptr);
+        EXPECT_EQ(command->text(), QString(row.caption)) << row.name;
+        EXPECT_EQ(command->shortcut().toString(), QString(row.keys)) << row.name;
+    }
+}
+
+TEST_F(EditorTest, RowsByKeyboard)
+{
+    model().pasteCells(0, 0, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    selectCell(2, 1);
+    window->table().setFocus();
+    const auto words = [this] { return QStringList({cell(0, 0), cell(1, 0), cell(2, 0), cell(3, 0)}); };
+    press(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(words(), QStringList({"a", "c", "b", ""}));
+    EXPECT_EQ(window->table().currentIndex(), model().index(1, 1)) << "the cursor moves with its row";
+    press(Qt::Key_Down, Qt::AltModifier);
+    press(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(words(), QStringList({"a", "b", "c", ""})) << "nothing below the last row";
+    selectCell(1, 0);
+    press(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
+    selectCell(0, 0);
+    press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"", "b", "c", ""}));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
+}
+
+TEST_F(EditorTest, WhatCannotBeSavedIsNotSaved)
+{
+    // A double quote inside an unquoted field loads, but the editor does not write it.
+    const QByteArray original = "[A-B]\r\nsa\"ga,story$\r\nhund,dog$\r\n";
+    const QString path = file("q.gls", original);
+    ASSERT_TRUE(window->openFile(path));
+    EXPECT_EQ(label("lblProblem"), "Rad 1: Citattecken (\") kan inte sparas i en glosfil.");
+    model().setCell(1, 2, "hound");
+    desktop.calls.clear();
+    EXPECT_FALSE(window->spara());
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0], "Rad 1: Citattecken (\") kan inte sparas i en glosfil.\n\nFilen sparades inte.");
+    EXPECT_EQ(window->table().currentIndex(), model().index(0, 0)) << "the cursor goes to the problem";
+    EXPECT_EQ(folder.read("q.gls"), original);
+
+    model().setCell(0, 0, "saga");
+    desktop.calls.clear();
+    desktop.chooseSave(folder.file("saknas/q.gls"));
+    EXPECT_FALSE(window->sparaSom());
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][0], "Filen kunde inte sparas:\n" + folder.file("saknas/q.gls") + "\n\nEn fil som fanns där förut är orörd.");
+    EXPECT_EQ(window->filePath(), path);
+    EXPECT_TRUE(window->isWindowModified());
+}
