@@ -1,6 +1,7 @@
 #include "editor/mainwindow.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
+#include "platform/swedishtexts.h"
 
 #include <QApplication>
 
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("editor"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(platform::programIcon());
+    // The toolkit's own buttons, menus and file dialog speak Swedish like the rest of the window.
+    platform::installSwedishTexts(app);
 
     platform::QtDesktop desktop;
     editor::MainWindow window(desktop);
