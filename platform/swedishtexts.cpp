@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cstring>
 
@@ -142,6 +143,10 @@ bool installSwedishTexts(QApplication &app, const QString &catalogueFolder)
         QCoreApplication::installTranslator(catalogue);
     else
         delete catalogue;
+
+    // The toolkit's file dialog names file types ("vanligt textdokument") in the default locale's
+    // language. Dates and sizes there, like the short date of the pages, follow the system's locale.
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
 
     auto *fixed = new FixedSwedish(&app);
     fixed->setObjectName(QLatin1String(fixedName));

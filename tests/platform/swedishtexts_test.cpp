@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
@@ -87,6 +88,8 @@ TEST_P(SwedishTexts, ToolkitFileDialogs)
               (QStringList{"&Öppna", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
     EXPECT_EQ(dialogTexts([&] { desktop.saveFileDialog(nullptr, options); }, labels),
               (QStringList{"&Spara", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
+    // Its column of file types names them in the default locale's language.
+    EXPECT_EQ(QMimeDatabase().mimeTypeForName("text/plain").comment(), "vanligt textdokument");
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, SwedishTexts, ::testing::Bool(), [](const auto &info) {
