@@ -79,11 +79,6 @@ void GlosTable::keyPressEvent(QKeyEvent *event)
         moveToNextRow();
         return;
     }
-    if (state() != EditingState && plain && event->key() == Qt::Key_Delete) {
-        if (clearSelectedCells)
-            clearSelectedCells();
-        return;
-    }
     QTableView::keyPressEvent(event);
 }
 

@@ -30,7 +30,7 @@ private:
 
 // The table, moving like a spreadsheet: typing starts editing the cell, Tab goes to the next cell
 // and on to the next row, Enter goes to the word of the next row; past the last row both start a
-// new one. Delete empties the selected cells.
+// new one.
 class GlosTable : public QTableView {
     Q_OBJECT
 public:
@@ -38,7 +38,6 @@ public:
 
     // Asked for a new row after the last; true when there is one.
     std::function<bool()> addRow;
-    std::function<void()> clearSelectedCells;
 
     // To the word of the next row, making one after the last.
     void moveToNextRow();

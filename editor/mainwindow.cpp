@@ -120,7 +120,6 @@ void MainWindow::buildWindow()
             return true;  // the empty last row is the new one
         return model_->insertEmptyRow(rows);
     };
-    table_->clearSelectedCells = [this] { model_->clearCells(table_->selectionModel()->selectedIndexes(), QStringLiteral("Töm celler")); };
     layout->addWidget(table_);
     setCentralWidget(central);
     setTabOrder(txtSprak1_, txtSprak2_);
@@ -131,7 +130,8 @@ void MainWindow::buildWindow()
     lblProblem_->setObjectName(QStringLiteral("lblProblem"));
     lblAntal_ = new QLabel(this);
     lblAntal_->setObjectName(QStringLiteral("lblAntal"));
-    statusBar()->addWidget(lblProblem_, 1);
+    // Permanent, so that a passing message (a refusal, "Sparad") never hides the problem.
+    statusBar()->addPermanentWidget(lblProblem_);
     statusBar()->addPermanentWidget(lblAntal_);
 }
 
@@ -190,6 +190,10 @@ void MainWindow::buildMenus()
     QAction *klipp = addCommand(redigera, "mnuKlippUt", QStringLiteral("Klipp ut"), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
     QAction *kopieraAction = addCommand(redigera, "mnuKopiera", QStringLiteral("Kopiera"), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
     QAction *klistra = addCommand(redigera, "mnuKlistraIn", QStringLiteral("Klistra in"), QKeySequence(QStringLiteral("Ctrl+V")), &MainWindow::klistraIn);
+    QAction *tom = addCommand(redigera, "mnuTomRutor", QStringLiteral("Töm rutor"), QKeySequence(Qt::Key_Delete), &MainWindow::tomRutor);
+    // Only while the table itself has the focus: in a cell being typed in, Delete deletes a letter.
+    tom->setShortcutContext(Qt::WidgetShortcut);
+    table_->addAction(tom);
     redigera->addSeparator();
     addCommand(redigera, "mnuSok", QStringLiteral("Sök…"), QKeySequence(QStringLiteral("Ctrl+F")), &MainWindow::sok);
     addCommand(redigera, "mnuSokNasta", QStringLiteral("Sök nästa"), QKeySequence(QStringLiteral("F3")), &MainWindow::sokNasta);
@@ -384,8 +388,15 @@ bool MainWindow::sparaSom()
     if (chosen.cancelled || chosen.path.isEmpty())
         return false;
     QString path = chosen.path;
-    if (!platform::fileNamePart(path).contains(u'.'))
+    if (!platform::fileNamePart(path).contains(u'.')) {
         path += QStringLiteral(".gls");
+        // The dialog asked about the name as typed, not about the one with ".gls" after it.
+        if (desktop_.fileExists(path)
+            && desktop_.question(this, QStringLiteral("Det finns redan en fil som heter \"%1\". Vill du ersätta den?")
+                                           .arg(platform::fileNamePart(path)),
+                                 editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) != 0)
+            return false;
+    }
     return writeTo(path);
 }
 
@@ -517,6 +528,12 @@ void MainWindow::klippUt()
         return;
     }
     model_->clearCells(cells.isEmpty() ? QModelIndexList{table_->currentIndex()} : cells, QStringLiteral("Klipp ut"));
+}
+
+void MainWindow::tomRutor()
+{
+    const QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+    model_->clearCells(cells.isEmpty() ? QModelIndexList{table_->currentIndex()} : cells, QStringLiteral("Töm rutor"));
 }
 
 void MainWindow::klistraIn()

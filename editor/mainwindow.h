@@ -39,6 +39,7 @@ public:
     bool sparaSom();
     void klippUt();
     void kopiera();
+    void tomRutor();
     void klistraIn();
     void sok();
     void sokNasta();

@@ -353,17 +353,22 @@ bool VocabularyModel::sortByColumn(int column)
     return undo_.count() != before;
 }
 
-bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &cells)
+bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &pasted)
 {
-    if (cells.isEmpty() || row < 0 || column < 0)
+    if (pasted.isEmpty() || row < 0 || column < 0)
         return false;
     row = std::min(row, rowCount());
-    qsizetype width = 0;
-    for (const QStringList &line : cells)
-        width = std::max(width, line.size());
-    if (column + width > kColumns) {
-        emit refused(refusedPaste(1, vocabulary::tooManyMeaningsText()));
-        return false;
+    // A spreadsheet range, or a row copied from this table, carries empty cells at its right end;
+    // those that would fall beyond the last column hold nothing and are dropped.
+    QList<QStringList> cells = pasted;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        QStringList &line = cells[i];
+        while (column + line.size() > kColumns && !line.isEmpty() && line.back().isEmpty())
+            line.removeLast();
+        if (column + line.size() > kColumns) {
+            emit refused(refusedPaste(static_cast<int>(i) + 1, vocabulary::tooManyMeaningsText()));
+            return false;
+        }
     }
     if (row + cells.size() > vocabulary::kMaxWords) {
         emit refused(QStringLiteral("Texten klistrades inte in: %1").arg(vocabulary::tooManyWordsText()));

@@ -50,7 +50,7 @@ public:
     bool removeRowSet(QList<int> rows);
     bool moveRowRange(int first, int last, int delta);
     bool sortByColumn(int column);
-    bool pasteCells(int row, int column, const QList<QStringList> &cells);
+    bool pasteCells(int row, int column, const QList<QStringList> &pasted);
     bool clearCells(const QModelIndexList &cells, const QString &commandText);
 
     // Used by the undo commands.

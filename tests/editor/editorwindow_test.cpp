@@ -243,6 +243,7 @@ TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndIsRefusedWhole)
         {"häst\thorse\r\nko\tcow$\r\n", 1, 0, "Texten klistrades inte in. Rad 2 i den: Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."},
         {"a\tb\tc\td\te\tf\r\n", 1, 0, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
         {"x\ty\r\n", 1, 4, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
+        {"ko\tcow\r\na\tb\tc\td\te\tf\r\n", 1, 0, "Texten klistrades inte in. Rad 2 i den: Ett ord kan inte ha fler än 4 betydelser."},
     };
     const vocabulary::Document before = model().document();
     for (const Row &row : refused) {
@@ -254,6 +255,13 @@ TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndIsRefusedWhole)
         ASSERT_EQ(desktop.messages().size(), 1u) << row.text.toStdString();
         EXPECT_EQ(desktop.messages()[0][0], row.message);
     }
+
+    // Empty cells at the right end of a line that would fall outside the table are no reason to refuse.
+    QApplication::clipboard()->setText("x\ty\t\t\t\n");
+    selectCell(0, 3);
+    action("mnuKlistraIn")->trigger();
+    EXPECT_EQ(QStringList({cell(0, 3), cell(0, 4)}), QStringList({"x", "y"}));
+    action("mnuAngra")->trigger();
 
     // Copy and cut give the same kind of text back.
     window->table().selectionModel()->select(QItemSelection(model().index(1, 0), model().index(1, 4)),
@@ -417,6 +425,7 @@ TEST_F(EditorTest, EveryCommandHasItsCaptionAndKeys)
         {"mnuKlippUt", "Klipp ut", "Ctrl+X"},
         {"mnuKopiera", "Kopiera", "Ctrl+C"},
         {"mnuKlistraIn", "Klistra in", "Ctrl+V"},
+        {"mnuTomRutor", "Töm rutor", "Del"},
         {"mnuSok", "Sök…", "Ctrl+F"},
         {"mnuSokNasta", "Sök nästa", "F3"},
         {"mnuInfogaRad", "Infoga rad", "Ctrl+I"},
@@ -455,6 +464,10 @@ TEST_F(EditorTest, RowsByKeyboard)
     EXPECT_EQ(words(), QStringList({"", "b", "c", ""}));
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
+    press(Qt::Key_Delete);
+    EXPECT_EQ(words(), QStringList({"", "", "b", "c"})) << "Delete empties the cell, the row stays";
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(words(), QStringList({"a", "", "b", "c"}));
 }
 
 TEST_F(EditorTest, WhatCannotBeSavedIsNotSaved)
@@ -480,4 +493,16 @@ TEST_F(EditorTest, WhatCannotBeSavedIsNotSaved)
     EXPECT_EQ(desktop.messages()[0][0], "Filen kunde inte sparas:\n" + folder.file("saknas/q.gls") + "\n\nEn fil som fanns där förut är orörd.");
     EXPECT_EQ(window->filePath(), path);
     EXPECT_TRUE(window->isWindowModified());
+
+    // A name typed without ".gls" gets it, and an existing file of that name is not replaced unasked.
+    const QByteArray other = "[C-D]\r\nx,y$\r\n";
+    file("r.gls", other);
+    for (const int answer : {1, 0}) {
+        desktop.calls.clear();
+        desktop.chooseSave(folder.file("r"));
+        desktop.questionAnswers.push_back(answer);
+        EXPECT_EQ(window->sparaSom(), answer == 0);
+        EXPECT_TRUE(desktop.questionAnswers.empty()) << "asked before replacing r.gls";
+        EXPECT_EQ(folder.read("r.gls") == other, answer == 1);
+    }
 }
