@@ -130,6 +130,7 @@ void MainWindow::buildWindow()
     lblProblem_->setObjectName(QStringLiteral("lblProblem"));
     lblAntal_ = new QLabel(this);
     lblAntal_->setObjectName(QStringLiteral("lblAntal"));
+    lblAntal_->setContentsMargins(12, 0, 0, 0);
     // Permanent, so that a passing message (a refusal, "Sparad") never hides the problem.
     statusBar()->addPermanentWidget(lblProblem_);
     statusBar()->addPermanentWidget(lblAntal_);
