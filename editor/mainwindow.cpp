@@ -167,26 +167,20 @@ void MainWindow::buildMenus()
 
     QMenu *redigera = menuBar()->addMenu(QStringLiteral("&Redigera"));
     redigera->setObjectName(QStringLiteral("mnuRedigera"));
-    auto *angra = new QAction(QStringLiteral("Ångra"), this);
-    angra->setObjectName(QStringLiteral("mnuAngra"));
-    angra->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    angra->setEnabled(false);
-    connect(angra, &QAction::triggered, this, [this] {
-        table_->finishEditing();
-        undo_.undo();
-    });
-    connect(&undo_, &QUndoStack::canUndoChanged, angra, &QAction::setEnabled);
-    redigera->addAction(angra);
-    auto *gorOm = new QAction(QStringLiteral("Gör om"), this);
-    gorOm->setObjectName(QStringLiteral("mnuGorOm"));
-    gorOm->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
-    gorOm->setEnabled(false);
-    connect(gorOm, &QAction::triggered, this, [this] {
-        table_->finishEditing();
-        undo_.redo();
-    });
-    connect(&undo_, &QUndoStack::canRedoChanged, gorOm, &QAction::setEnabled);
-    redigera->addAction(gorOm);
+    // Available only while there is something to undo or redo; a cell being typed in counts first.
+    const auto undoCommand = [&](const char *name, const QString &caption, const char *keys, void (QUndoStack::*step)(),
+                                 void (QUndoStack::*available)(bool)) {
+        QAction *action = addCommand(redigera, name, caption, QKeySequence(QString::fromLatin1(keys)), nullptr);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, step] {
+            table_->finishEditing();
+            (undo_.*step)();
+        });
+        connect(&undo_, available, action, &QAction::setEnabled);
+        return action;
+    };
+    QAction *angra = undoCommand("mnuAngra", QStringLiteral("Ångra"), "Ctrl+Z", &QUndoStack::undo, &QUndoStack::canUndoChanged);
+    QAction *gorOm = undoCommand("mnuGorOm", QStringLiteral("Gör om"), "Ctrl+Y", &QUndoStack::redo, &QUndoStack::canRedoChanged);
     redigera->addSeparator();
     QAction *klipp = addCommand(redigera, "mnuKlippUt", QStringLiteral("Klipp ut"), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
     QAction *kopieraAction = addCommand(redigera, "mnuKopiera", QStringLiteral("Kopiera"), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
