@@ -329,7 +329,8 @@ void MainWindow::nyFil()
 bool MainWindow::openFile(const QString &path)
 {
     const std::optional<QByteArray> bytes = vocabulary::readVocabularyBytes(path);
-    const vocabulary::LoadResult result = bytes ? vocabulary::parseVocabulary(vocabulary::decodeVocabulary(*bytes))
+    const QString text = bytes ? vocabulary::decodeVocabulary(*bytes) : QString();
+    const vocabulary::LoadResult result = bytes ? vocabulary::parseVocabulary(text)
                                                 : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
     if (!result.glosor) {
         message(loadErrorText(result) + QStringLiteral("\n\nFilen öppnades inte:\n") + path, platform::MsgOkWarning);
@@ -337,7 +338,7 @@ bool MainWindow::openFile(const QString &path)
     }
     startOver(vocabulary::toDocument(*result.glosor), path, vocabulary::vocabularyEncoding(*bytes), bytes);
     table_->setFocus();
-    if (const auto ignored = vocabulary::firstIgnoredText(vocabulary::decodeVocabulary(*bytes))) {
+    if (const auto ignored = vocabulary::firstIgnoredText(text)) {
         const QString where = ignored->entry == 0 ? QStringLiteral("På raden med språknamnen")
                                                   : QStringLiteral("På rad %1").arg(ignored->entry);
         message(QStringLiteral("Plugo läser inte all text i filen. %1 står \"%2\", som inte hör till något språknamn, "
@@ -474,21 +475,25 @@ void MainWindow::closeEvent(QCloseEvent *event)
 QList<int> MainWindow::selectedRows() const
 {
     QList<int> rows;
-    for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
+    for (const QModelIndex &index : selectedCells())
         rows.append(index.row());
-    if (rows.isEmpty() && table_->currentIndex().isValid())
-        rows.append(table_->currentIndex().row());
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
-void MainWindow::kopiera()
+QModelIndexList MainWindow::selectedCells() const
 {
-    table_->finishEditing();
     QModelIndexList cells = table_->selectionModel()->selectedIndexes();
     if (cells.isEmpty() && table_->currentIndex().isValid())
         cells.append(table_->currentIndex());
+    return cells;
+}
+
+void MainWindow::kopiera()
+{
+    table_->finishEditing();
+    const QModelIndexList cells = selectedCells();
     if (cells.isEmpty())
         return;
     int top = model_->rowCount(), bottom = -1, left = VocabularyModel::kColumns, right = -1;
@@ -510,9 +515,8 @@ void MainWindow::kopiera()
 
 void MainWindow::klippUt()
 {
-    table_->finishEditing();
     kopiera();
-    const QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+    const QModelIndexList cells = selectedCells();
     const QModelIndexList rows = table_->selectionModel()->selectedRows();
     // Whole rows go; parts of rows are emptied.
     if (!rows.isEmpty() && rows.size() * VocabularyModel::kColumns == cells.size()) {
@@ -522,13 +526,12 @@ void MainWindow::klippUt()
         model_->removeRowSet(numbers);
         return;
     }
-    model_->clearCells(cells.isEmpty() ? QModelIndexList{table_->currentIndex()} : cells, QStringLiteral("Klipp ut"));
+    model_->clearCells(cells, QStringLiteral("Klipp ut"));
 }
 
 void MainWindow::tomRutor()
 {
-    const QModelIndexList cells = table_->selectionModel()->selectedIndexes();
-    model_->clearCells(cells.isEmpty() ? QModelIndexList{table_->currentIndex()} : cells, QStringLiteral("Töm rutor"));
+    model_->clearCells(selectedCells(), QStringLiteral("Töm rutor"));
 }
 
 void MainWindow::klistraIn()

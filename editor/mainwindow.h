@@ -3,6 +3,7 @@
 #include "vocabfile/rules.h"
 
 #include <QMainWindow>
+#include <QModelIndexList>
 #include <QUndoStack>
 #include <optional>
 
@@ -77,6 +78,8 @@ private:
     void updateStatus();
     void updateNames();
     QList<int> selectedRows() const;
+    // The selected cells, or the current one when none is selected.
+    QModelIndexList selectedCells() const;
 
     platform::Desktop &desktop_;
     QUndoStack undo_;

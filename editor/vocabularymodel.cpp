@@ -224,14 +224,15 @@ void VocabularyModel::applyLanguageName(int which, const QString &name)
     emit contentChanged();
 }
 
-void VocabularyModel::pushSplice(int at, int removeCount, std::vector<Entry> inserted, const QString &text,
+bool VocabularyModel::pushSplice(int at, int removeCount, std::vector<Entry> inserted, const QString &text,
                                  int focusColumn)
 {
     const auto first = document_.entries.begin() + at;
     std::vector<Entry> removed(first, first + removeCount);
     if (removed == inserted)
-        return;
+        return false;
     undo_.push(new SpliceCommand(*this, at, std::move(removed), std::move(inserted), text, focusColumn));
+    return true;
 }
 
 void VocabularyModel::refreshWarnings()
@@ -258,9 +259,8 @@ bool VocabularyModel::setCell(int row, int column, const QString &text)
         entry.word = text;
     else
         vocabulary::setMeaning(entry.meanings, column - 1, text);
-    const int before = undo_.count();
-    pushSplice(row, 1, {entry}, QStringLiteral("Skriv i rad %1").arg(row + 1), column);
-    return undo_.count() != before || cellText(row, column) == text;
+    return pushSplice(row, 1, {entry}, QStringLiteral("Skriv i rad %1").arg(row + 1), column)
+           || cellText(row, column) == text;
 }
 
 bool VocabularyModel::setLanguageName(int which, const QString &name)
@@ -321,12 +321,9 @@ bool VocabularyModel::moveRowRange(int first, int last, int delta)
         std::rotate(moved.begin(), moved.begin() + 1, moved.end());
     else
         std::rotate(moved.begin(), moved.end() - 1, moved.end());
-    undo_.push(new SpliceCommand(*this, from,
-                                 std::vector<Entry>(document_.entries.begin() + from, document_.entries.begin() + to + 1),
-                                 std::move(moved), delta < 0 ? QStringLiteral("Flytta upp") : QStringLiteral("Flytta ned"),
-                                 0));
-    // The moved rows stay selected.
-    emit focusRequested(first + delta, 0, last + delta);
+    // Rows alike move without a change; the cursor still goes with them.
+    pushSplice(from, to - from + 1, std::move(moved), delta < 0 ? QStringLiteral("Flytta upp") : QStringLiteral("Flytta ned"),
+               0);
     return true;
 }
 
@@ -346,11 +343,9 @@ bool VocabularyModel::sortByColumn(int column)
             return kb.isEmpty();
         return collator.compare(ka, kb) < 0;
     });
-    const int before = undo_.count();
-    pushSplice(0, rowCount(), std::move(sorted),
-               column == 0 ? QStringLiteral("Sortera efter glosa") : QStringLiteral("Sortera efter första betydelse"),
-               column);
-    return undo_.count() != before;
+    return pushSplice(0, rowCount(), std::move(sorted),
+                      column == 0 ? QStringLiteral("Sortera efter glosa") : QStringLiteral("Sortera efter första betydelse"),
+                      column);
 }
 
 bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &pasted)
@@ -419,9 +414,7 @@ bool VocabularyModel::clearCells(const QModelIndexList &cells, const QString &co
         else
             vocabulary::setMeaning(entry.meanings, cell.column() - 1, QString());
     }
-    const int before = undo_.count();
-    pushSplice(first, last - first + 1, std::move(rows), commandText, 0);
-    return undo_.count() != before;
+    return pushSplice(first, last - first + 1, std::move(rows), commandText, 0);
 }
 
 }  // namespace editor

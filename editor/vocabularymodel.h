@@ -66,7 +66,8 @@ signals:
     void contentChanged();
 
 private:
-    void pushSplice(int at, int removeCount, std::vector<vocabulary::Entry> inserted, const QString &text,
+    // False when the rows are already as asked, and nothing is pushed.
+    bool pushSplice(int at, int removeCount, std::vector<vocabulary::Entry> inserted, const QString &text,
                     int focusColumn);
     void refreshWarnings();
 

@@ -10,11 +10,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <algorithm>
-#include <vector>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 

@@ -47,7 +47,7 @@ protected:
     {
         UpdaterWindowTest::SetUp();
         // The release: plugo a day newer than the installed one, the editor as old, update older.
-        publish::Release release{site.path(), {}, kMessage, {"2026-03-02", "2026-03-01", "2026-02-01"}, {}};
+        publish::Release release{site.path(), {}, kMessage, {QDate(2026, 3, 2), QDate(2026, 3, 1), QDate(2026, 2, 1)}, {}};
         for (int row = 0; row < 3; ++row) {
             installers[row] = installerBytes(row == 0 ? 6 * 1024 * 1024 : 1000 + row, row);
             release.installers[row] = sources.write(QStringLiteral("installer%1.exe").arg(row), installers[row]);

@@ -145,9 +145,10 @@ std::variant<Release, QString> parseArguments(const QStringList &arguments, cons
             messageGiven = true;
             release.message = value;
         } else if (argument == QStringLiteral("--date")) {
-            if (!commandLineDate(value))
+            const std::optional<QDate> date = commandLineDate(value);
+            if (!date)
                 return QStringLiteral("\"%1\" is not a date written YYYY-MM-DD").arg(value);
-            release.dates << value;
+            release.dates << *date;
         } else {
             return QStringLiteral("unknown option %1").arg(argument);
         }
@@ -209,14 +210,8 @@ Outcome publishRelease(const Release &release)
             given.push_back(row);
     Dates dates;
     for (size_t i = 0; i < given.size(); ++i) {
-        const QString text = release.dates.isEmpty()     ? QString()
-                             : release.dates.size() == 1 ? release.dates.first()
-                                                         : release.dates.value(static_cast<qsizetype>(i));
-        dates[given[i]] = text.isEmpty() ? release.today : commandLineDate(text).value_or(QDate());
-        if (!dates[given[i]].isValid()) {
-            outcome.error = QStringLiteral("\"%1\" is not a date written YYYY-MM-DD").arg(text);
-            return outcome;
-        }
+        dates[given[i]] = release.dates.size() == 1 ? release.dates.first()
+                                                    : release.dates.value(static_cast<qsizetype>(i), release.today);
     }
     if (given.size() < static_cast<size_t>(updater::kProductCount)) {
         QFile earlier(versionPath(out));

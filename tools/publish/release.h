@@ -21,7 +21,7 @@ struct Release {
     QString message;
     // As given on the command line: none (today), one for every given product, or one for each
     // given product in product order.
-    QStringList dates;
+    QList<QDate> dates;
     QDate today;
 };
 
