@@ -1,0 +1,279 @@
+#!/usr/bin/env bash
+# Builds what the Windows programs are made with, when it is not built yet: a static Qt (Core, Gui,
+# Widgets, Test), a static libcurl (HTTP only) and GoogleTest, all for x86_64-w64-mingw32, from
+# Debian's own source packages of the versions the Linux build uses. They are installed into a cache
+# folder outside the checkout, keyed by the versions, so later builds and clones reuse them.
+#
+#   tools/windows/toolkit.sh            build what is missing, then print the prefixes, one a line
+#   tools/windows/toolkit.sh --cached   print the prefixes if all are built, else exit 1 quietly
+#
+# The first build takes most of an hour on two cores (Qt alone about 1000 steps).
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../setup.sh
+source "$here/../setup.sh"
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/plugo-windows
+toolchain=$here/mingw-w64-x86_64.cmake
+triplet=x86_64-w64-mingw32
+
+PLUGO_PACKAGES+=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 fonts-wine dpkg-dev
+)
+
+step="start"
+log=""
+fail() {
+  echo "toolkit: failed at: $step${log:+ (log: $log)}" >&2
+  [ -n "$log" ] && [ -f "$log" ] && tail -n 30 "$log" >&2
+  exit 1
+}
+
+host_version() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null; }
+
+# One folder per component and version (and compiler), with a stamp written last.
+component_dir() { echo "$cache/$1_$2_mingw-gcc$(${triplet}-gcc-posix -dumpversion 2>/dev/null || echo unknown)"; }
+
+qt_version() { host_version qt6-base-dev; }
+curl_version() { host_version libcurl4-openssl-dev; }
+gtest_version() { host_version libgtest-dev; }
+
+all_prefixes() {
+  echo "$(component_dir qt6-base "$(qt_version)")/prefix"
+  echo "$(component_dir curl "$(curl_version)")/prefix"
+  echo "$(component_dir googletest "$(gtest_version)")/prefix"
+}
+
+all_built() {
+  local p
+  for p in $(all_prefixes); do
+    [ -f "$(dirname "$p")/done" ] || return 1
+  done
+}
+
+if [ "${1:-}" = "--cached" ]; then
+  command -v ${triplet}-gcc-posix >/dev/null 2>&1 || exit 1
+  all_built || exit 1
+  all_prefixes
+  exit 0
+fi
+
+# A private apt configuration that knows the source entries matching the machine's own Debian
+# entries (same archive and suites, type deb-src), so the system's apt is left as it is.
+apt_dir=$cache/apt
+apt_options=()
+prepare_sources() {
+  mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+  : >"$apt_dir/sources.list"
+  python3 - "$apt_dir/sources.list.d/debian-src.sources" "$apt_dir/sources.list" <<'EOF'
+import glob, re, sys
+deb822_out, list_out = sys.argv[1], sys.argv[2]
+stanzas, lines = [], []
+for path in sorted(glob.glob('/etc/apt/sources.list.d/*.sources')):
+    for stanza in re.split(r'\n\s*\n', open(path, encoding='utf-8').read()):
+        fields = {}
+        for line in stanza.splitlines():
+            if line.startswith('#') or ':' not in line or line[0].isspace():
+                continue
+            key, value = line.split(':', 1)
+            fields[key.strip()] = value.strip()
+        if 'deb' not in fields.get('Types', '').split() or fields.get('Enabled', 'yes') == 'no':
+            continue
+        if 'debian-archive-keyring' not in fields.get('Signed-By', 'debian-archive-keyring'):
+            continue
+        fields['Types'] = 'deb-src'
+        stanzas.append('\n'.join(f'{k}: {v}' for k, v in fields.items()))
+for path in ['/etc/apt/sources.list'] + sorted(glob.glob('/etc/apt/sources.list.d/*.list')):
+    try:
+        text = open(path, encoding='utf-8').read()
+    except OSError:
+        continue
+    for line in text.splitlines():
+        if re.match(r'deb\s', line) and '/debian' in line:
+            lines.append('deb-src' + line[3:])
+open(deb822_out, 'w').write('\n\n'.join(stanzas) + '\n')
+open(list_out, 'w').write('\n'.join(lines) + '\n')
+if not stanzas and not lines:
+    sys.exit('no Debian package source entry found under /etc/apt')
+EOF
+  apt_options=(
+    -o "Dir::Etc::SourceList=$apt_dir/sources.list"
+    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+    -o "Dir::State::Lists=$apt_dir/lists"
+    -o "Dir::Cache=$apt_dir/cache"
+    -o "APT::Sandbox::User=root"
+  )
+  apt-get "${apt_options[@]}" -qq update
+}
+
+# fetch_source <source package> <version> <folder>: the unpacked source, Debian's patches applied.
+fetch_source() {
+  local package=$1 version=$2 into=$3
+  rm -rf "$into"
+  mkdir -p "$into"
+  (cd "$into" && apt-get "${apt_options[@]}" -qq source "$package=$version") >"$log" 2>&1
+}
+
+# progress <log>: keeps Ninja's output in the log and prints a line at every 5 % of the steps.
+progress() {
+  local line next=5 pct
+  while IFS= read -r line; do
+    printf '%s\n' "$line"
+    if [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]]; then
+      pct=$((100 * BASH_REMATCH[1] / BASH_REMATCH[2]))
+      if ((pct >= next)); then
+        printf '   %3d %%  (%d of %d steps)\n' "$pct" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" >&2
+        next=$((pct - pct % 5 + 5))
+      fi
+    fi
+  done >"$1"
+}
+
+build_qt() {
+  local version dir src
+  version=$(qt_version)
+  dir=$(component_dir qt6-base "$version")
+  [ -f "$dir/done" ] && return 0
+  [ -n "$version" ] || { step="Qt: qt6-base-dev is not installed"; fail; }
+  rm -rf "$dir" && mkdir -p "$dir"
+  log=$dir/fetch.log
+  step="Qt: fetching Debian's qt6-base source, version $version (the host Qt's)"
+  echo "== $step"
+  fetch_source qt6-base "$version" "$dir/src" || fail
+  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+  [ -n "$src" ] || fail
+  local patch
+  for patch in "$here"/qt6-base-*.patch; do
+    [ -f "$patch" ] || continue
+    step="Qt: applying $(basename "$patch")"
+    patch -d "$src" -p1 --forward <"$patch" >>"$log" 2>&1 || fail
+  done
+  log=$dir/configure.log
+  step="Qt: configuring a static build for $triplet"
+  echo "== $step"
+  local multiarch
+  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+  # Only what the programs and their tests use; the rest off, the bundled third-party libraries in.
+  # The +dfsg tarball has no wintab, so no tablet events; with OpenGL off, dynamic GL must go too.
+  cmake -S "$src" -B "$dir/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
+    -DBUILD_SHARED_LIBS=OFF \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DQT_GENERATE_SBOM=OFF \
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF \
+    -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON \
+    >"$log" 2>&1 || fail
+  log=$dir/build.log
+  step="Qt: building (about 1000 steps; most of an hour on two cores)"
+  echo "== $step"
+  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
+  log=$dir/install.log
+  step="Qt: installing into $dir/prefix"
+  echo "== $step"
+  cmake --install "$dir/build" >"$log" 2>&1 || fail
+  rm -rf "$dir/build" "$dir/src"
+  date -u +%FT%TZ >"$dir/done"
+}
+
+build_curl() {
+  local version dir src
+  version=$(curl_version)
+  dir=$(component_dir curl "$version")
+  [ -f "$dir/done" ] && return 0
+  [ -n "$version" ] || { step="curl: libcurl4-openssl-dev is not installed"; fail; }
+  rm -rf "$dir" && mkdir -p "$dir"
+  log=$dir/fetch.log
+  step="curl: fetching Debian's curl source, version $version (the host libcurl's)"
+  echo "== $step"
+  fetch_source curl "$version" "$dir/src" || fail
+  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'curl-*' | head -n 1)
+  [ -n "$src" ] || fail
+  log=$dir/configure.log
+  step="curl: configuring a static HTTP-only build with Schannel for $triplet"
+  echo "== $step"
+  # CMake rather than configure: it installs a package configuration that carries curl's own
+  # Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it.
+  cmake -S "$src" -B "$dir/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF \
+    -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
+    -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF \
+    -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DENABLE_UNIX_SOCKETS=OFF \
+    -DCURL_DISABLE_LDAP=ON -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none \
+    >"$log" 2>&1 || fail
+  log=$dir/build.log
+  step="curl: building"
+  echo "== $step"
+  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
+  log=$dir/install.log
+  step="curl: installing into $dir/prefix"
+  cmake --install "$dir/build" >"$log" 2>&1 || fail
+  rm -rf "$dir/build" "$dir/src"
+  date -u +%FT%TZ >"$dir/done"
+}
+
+build_gtest() {
+  local version dir src
+  version=$(gtest_version)
+  dir=$(component_dir googletest "$version")
+  [ -f "$dir/done" ] && return 0
+  [ -n "$version" ] || { step="GoogleTest: libgtest-dev is not installed"; fail; }
+  rm -rf "$dir" && mkdir -p "$dir"
+  log=$dir/fetch.log
+  step="GoogleTest: fetching Debian's googletest source, version $version (the host's)"
+  echo "== $step"
+  fetch_source googletest "$version" "$dir/src" || fail
+  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'googletest-*' | head -n 1)
+  [ -n "$src" ] || fail
+  log=$dir/configure.log
+  step="GoogleTest: configuring for $triplet"
+  echo "== $step"
+  cmake -S "$src" -B "$dir/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -Dgtest_build_tests=OFF \
+    >"$log" 2>&1 || fail
+  log=$dir/build.log
+  step="GoogleTest: building"
+  echo "== $step"
+  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
+  log=$dir/install.log
+  step="GoogleTest: installing into $dir/prefix"
+  cmake --install "$dir/build" >"$log" 2>&1 || fail
+  rm -rf "$dir/build" "$dir/src"
+  date -u +%FT%TZ >"$dir/done"
+}
+
+step="installing Debian's packages for the Windows build"
+plugo_install_packages >&2 || fail
+mkdir -p "$cache"
+if ! all_built; then
+  started=$(date +%s)
+  echo "== The Windows toolkit is not in $cache yet: building it (most of an hour the first time)." >&2
+  log=$apt_dir/update.log
+  step="apt: reading the source package lists (a private apt configuration in $apt_dir)"
+  echo "== $step" >&2
+  mkdir -p "$apt_dir"
+  prepare_sources >"$log" 2>&1 || fail
+  log=""
+  build_gtest >&2
+  build_curl >&2
+  build_qt >&2
+  echo "== The Windows toolkit took $(( ($(date +%s) - started) / 60 )) minutes; it is in $cache ($(du -sh "$cache" | cut -f1))." >&2
+fi
+all_prefixes
