@@ -134,11 +134,18 @@ bool installSwedishTexts(QApplication &app, const QString &catalogueFolder)
         }
     }
 
-    const QString folder =
-        catalogueFolder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : catalogueFolder;
+    // Beside the program first: a Windows installation carries its own copy, having no system Qt.
+    const QStringList folders = catalogueFolder.isEmpty()
+                                    ? QStringList{QCoreApplication::applicationDirPath(),
+                                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}
+                                    : QStringList{catalogueFolder};
     auto *catalogue = new QTranslator(&app);
     catalogue->setObjectName(QLatin1String(catalogueName));
-    const bool loaded = catalogue->load(QStringLiteral("qt_sv"), folder);
+    bool loaded = false;
+    for (const QString &folder : folders) {
+        if ((loaded = catalogue->load(QStringLiteral("qt_sv"), folder)))
+            break;
+    }
     if (loaded)
         QCoreApplication::installTranslator(catalogue);
     else

@@ -4,8 +4,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+// Each test program's own settings, "VAR=value", ending with nullptr.
+extern const char *const plugoTestEnvironment[];
+
 int main(int argc, char **argv)
 {
+    for (const char *const *setting = plugoTestEnvironment; *setting; ++setting) {
+        const QByteArray entry(*setting);
+        const qsizetype equals = entry.indexOf('=');
+        if (equals > 0 && equals + 1 < entry.size())
+            qputenv(entry.left(equals).constData(), entry.mid(equals + 1));
+        else if (equals > 0)
+            qunsetenv(entry.left(equals).constData());
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A runtime folder of the test's own, private as Qt wants it.
