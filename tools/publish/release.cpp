@@ -250,16 +250,17 @@ Outcome publishRelease(const Release &release)
     }
 
     // The installers: each must be a file with something in it, since the updater takes an
-    // empty download for a failed one.
+    // empty download for a failed one. A refusal names the file as it was given.
     for (const int row : given) {
-        const QFileInfo info(release.installers[row]);
-        QFile probe(info.filePath());
+        const QString &path = release.installers[row];
+        const QFileInfo info(path);
+        QFile probe(path);
         if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-            outcome.error = QStringLiteral("--%1: %2 is not a file that can be read").arg(productName(row), info.filePath());
+            outcome.error = QStringLiteral("--%1: %2 is not a file that can be read").arg(productName(row), path);
             return outcome;
         }
         if (info.size() == 0) {
-            outcome.error = QStringLiteral("--%1: %2 is empty").arg(productName(row), info.filePath());
+            outcome.error = QStringLiteral("--%1: %2 is empty").arg(productName(row), path);
             return outcome;
         }
     }

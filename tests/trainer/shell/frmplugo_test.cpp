@@ -430,7 +430,7 @@ TEST_F(TrainerTest, MenusAreReachableFromTheKeyboard)
 TEST_F(TrainerTest, LabelsShowMarkupAsTyped)
 {
     start();
-    open(vocabulary("<i>sv<i>.gls", "[<b>Svenska</b>-Engelska]\r\n\"<b>x</b>\",\"<b>x</b>$<i>y</i>$\"\r\n"));
+    open(vocabulary("&lt;i&gt;sv.gls", "[<b>Svenska</b>-Engelska]\r\n\"<b>x</b>\",\"<b>x</b>$<i>y</i>$\"\r\n"));
     QTest::mouseClick(button("cmdNasta"), Qt::LeftButton);
     typeAndEnter("fel");
     for (QLabel *lbl : window->findChildren<QLabel *>())

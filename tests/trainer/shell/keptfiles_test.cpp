@@ -29,7 +29,8 @@ TEST_F(KeptFilesTest, AProgramFolderThatCannotBeWrittenSendsThemToTheUsersFolder
 {
     const QString vocabularyPath = home.write("sv.gls", "[Svenska-Engelska]\r\nhund\r\ndog$\r\n");
     folder.write("plugo.html", "<p>hjälp</p>");
-    desktop.userFolder = userFolder();
+    // As the desktop names it: with the system's separators.
+    desktop.userFolder = QDir::toNativeSeparators(userFolder());
     desktop.readOnlyFolders = {folder.path()};
     start();
     EXPECT_TRUE(QFileInfo::exists(userFolder() + "/plugo.slg"));

@@ -153,7 +153,7 @@ TEST(Pages, MarkupFromTheVocabularyIsEscaped)
 {
     vocabulary::Glosor glosor = glosorOf("Svenska & \"latin\"", "<Engelska>", markupWords());
     miss(glosor, {"<script>alert(1)</script>"});
-    const PageContext c = context(0, 0, QStringLiteral("/plugo/a&b <c> Ωmega.gls"));
+    const PageContext c = context(0, 0, QStringLiteral("/plugo/a&b &lt;c&gt; Ωmega.gls"));
     EXPECT_EQ(web::latestPracticePage(glosor, {4, "Procent rätt: 80%"}, c), golden("report_escaped.html"));
     EXPECT_EQ(web::vocabularyPage(glosor, c), golden("vocabulary_escaped.html"));
 }
