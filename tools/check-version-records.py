@@ -13,7 +13,11 @@ the MIME type that packaging/plugo-glosfil.xml gives *.gls. The XML is read here
 shared-mime-info and desktop-file-utils are installed, built into a scratch MIME database and
 desktop-entry cache, to see that *.gls really maps to the type and the type to the editor.
 
+With --programs, it reads the same records out of the built Windows programs instead, and checks
+that each is a GUI program (no console window) that needs no DLL but Windows' own.
+
 Usage: check-version-records.py [source folder]
+       check-version-records.py --programs <folder of plugo.exe, editor.exe, update.exe> <source folder>
 """
 
 import configparser
@@ -233,7 +237,11 @@ def check_compiled(root, program, llvm_rc):
             fail(source, f"does not compile: {run.stdout}{run.stderr}")
             return
         entries = read_res(res.read_bytes())
+    check_resources(root, source, program, entries)
 
+
+def check_resources(root, source, program, entries):
+    """The version record and icon among a program's resources, as Windows reads them."""
     versions = [body for kind, _name, language, body in entries if kind == RT_VERSION]
     if len(versions) != 1:
         fail(source, f"compiles to {len(versions)} version resources, expected 1")
@@ -277,6 +285,107 @@ def check_compiled(root, program, llvm_rc):
     (count,) = struct.unpack_from("<H", ico, 4)
     if len(groups) != 1 or len(images) != count or count == 0:
         fail(source, f"compiles to {len(groups)} icon groups and {len(images)} images; plugo.ico has {count}")
+
+
+# ---- the built programs ----------------------------------------------------------------------
+
+# What Windows itself provides; anything else a program imports would have to lie beside it.
+SYSTEM_DLLS = {
+    "advapi32.dll", "bcrypt.dll", "comdlg32.dll", "crypt32.dll", "d2d1.dll", "d3d11.dll", "d3d9.dll",
+    "dwmapi.dll", "dwrite.dll", "dxgi.dll", "gdi32.dll", "imm32.dll", "kernel32.dll", "msvcrt.dll",
+    "netapi32.dll", "ole32.dll", "oleaut32.dll", "normaliz.dll", "secur32.dll", "setupapi.dll",
+    "shcore.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll",
+    "version.dll", "winmm.dll", "ws2_32.dll", "wtsapi32.dll", "authz.dll", "mpr.dll", "dnsapi.dll",
+    "iphlpapi.dll", "wldap32.dll", "api-ms-win-core-synch-l1-2-0.dll",
+    "api-ms-win-core-winrt-l1-1-0.dll", "api-ms-win-core-winrt-string-l1-1-0.dll",
+}
+IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
+
+
+def read_pe(data):
+    """A Windows program's subsystem, imported DLLs and resources (as read_res gives them)."""
+    if data[:2] != b"MZ":
+        raise ValueError("not a Windows program")
+    (pe,) = struct.unpack_from("<I", data, 0x3C)
+    if data[pe:pe + 4] != b"PE\0\0":
+        raise ValueError("no PE header")
+    sections_count, = struct.unpack_from("<H", data, pe + 6)
+    optional_size, = struct.unpack_from("<H", data, pe + 20)
+    optional = pe + 24
+    if struct.unpack_from("<H", data, optional)[0] != 0x20B:
+        raise ValueError("not a 64-bit program")
+    subsystem, = struct.unpack_from("<H", data, optional + 68)
+    directories = optional + 112
+    import_rva, _ = struct.unpack_from("<II", data, directories + 8)
+    resource_rva, _ = struct.unpack_from("<II", data, directories + 16)
+    sections = []
+    for index in range(sections_count):
+        at = optional + optional_size + 40 * index
+        virtual_size, virtual_address, raw_size, raw_pointer = struct.unpack_from("<IIII", data, at + 8)
+        sections.append((virtual_address, max(virtual_size, raw_size), raw_pointer))
+
+    def offset(rva):
+        for address, size, raw in sections:
+            if address <= rva < address + size:
+                return raw + rva - address
+        raise ValueError(f"address {rva:#x} lies in no section")
+
+    def c_string(at):
+        return data[at:data.index(b"\0", at)].decode("ascii")
+
+    imports = []
+    if import_rva:
+        at = offset(import_rva)
+        while True:
+            name_rva = struct.unpack_from("<I", data, at + 12)[0]
+            if name_rva == 0:
+                break
+            imports.append(c_string(offset(name_rva)).lower())
+            at += 20
+
+    entries = []
+    if resource_rva:
+        base = offset(resource_rva)
+
+        def directory(at):
+            named, numbered = struct.unpack_from("<HH", data, at + 12)
+            for index in range(named + numbered):
+                ident, target = struct.unpack_from("<II", data, at + 16 + 8 * index)
+                if ident & 0x80000000:
+                    length, = struct.unpack_from("<H", data, base + (ident & 0x7FFFFFFF))
+                    start = base + (ident & 0x7FFFFFFF) + 2
+                    ident = data[start:start + 2 * length].decode("utf-16-le")
+                yield ident, target
+
+        for kind, kind_target in directory(base):
+            for name, name_target in directory(base + (kind_target & 0x7FFFFFFF)):
+                for language, leaf in directory(base + (name_target & 0x7FFFFFFF)):
+                    rva, size = struct.unpack_from("<II", data, base + leaf)
+                    body = data[offset(rva):offset(rva) + size]
+                    entries.append((kind, name, language, body))
+    return subsystem, imports, entries
+
+
+def check_programs(root, folder):
+    for program in PROGRAMS:
+        path = folder / f"{program}.exe"
+        if not path.is_file():
+            fail(path, "missing")
+            continue
+        try:
+            subsystem, imports, entries = read_pe(path.read_bytes())
+        except (ValueError, struct.error) as error:
+            fail(path, f"cannot be read: {error}")
+            continue
+        if subsystem != IMAGE_SUBSYSTEM_WINDOWS_GUI:
+            fail(path, f"is not a Windows GUI program (subsystem {subsystem}): it would open a console")
+        foreign = sorted(name for name in imports if name not in SYSTEM_DLLS)
+        if foreign:
+            fail(path, f"needs DLLs that Windows does not have: {', '.join(foreign)}")
+        check_resources(root, path, program, entries)
+    extra = sorted(p.name for p in folder.glob("*.dll"))
+    if extra:
+        fail(folder, f"holds DLLs: {', '.join(extra)}")
 
 
 # ---- the icon file ---------------------------------------------------------------------------
@@ -436,7 +545,21 @@ def check_main(root, program):
 
 
 def main():
-    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent).resolve()
+    arguments = sys.argv[1:]
+    if arguments[:1] == ["--programs"]:
+        if len(arguments) != 3:
+            print("usage: check-version-records.py --programs <folder of the .exe files> <source folder>")
+            return 2
+        root = pathlib.Path(arguments[2]).resolve()
+        check_programs(root, pathlib.Path(arguments[1]))
+        for line in failures:
+            print(line)
+        if failures:
+            return 1
+        print("The built programs carry their version records and the icon: " + ", ".join(
+            f"{program}.exe" for program in PROGRAMS) + "; each is one Windows GUI program with no DLL of its own")
+        return 0
+    root = pathlib.Path(arguments[0] if arguments else pathlib.Path(__file__).resolve().parent.parent).resolve()
     llvm_rc = shutil.which("llvm-rc") or shutil.which("llvm-rc-14")
     validator = shutil.which("desktop-file-validate")
     mime_tool = shutil.which("update-mime-database")
