@@ -109,7 +109,10 @@ void frmInfo::buildControls()
     cmdUppdatera->setEnabled(false);
 
     lblLadda = label(client, "lblLadda", twips(4200, 4080, 3852, 732));
-    QFont status(QStringLiteral("MS Sans Serif"));
+    // Where "MS Sans Serif" is missing (it is a bitmap font that Wine lacks), its TrueType
+    // successor or Wine's Tahoma rather than whatever family comes first, often a serif one.
+    QFont status;
+    status.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
     status.setPointSizeF(9.75);
     status.setBold(true);
     lblLadda->setFont(status);
