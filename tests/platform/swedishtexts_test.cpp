@@ -7,13 +7,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -90,6 +95,57 @@ TEST_P(SwedishTexts, ToolkitFileDialogs)
               (QStringList{"&Spara", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
     // Its column of file types names them in the default locale's language.
     EXPECT_EQ(QMimeDatabase().mimeTypeForName("text/plain").comment(), "vanligt textdokument");
+}
+
+TEST_P(SwedishTexts, ToolkitFileDialogsWriteSizesAndDatesInSwedishAndFitTheirColumns)
+{
+    struct Row {
+        QString name;
+        qint64 size;
+        QString shown;  // size, type, date
+    };
+    const Row rows[] = {
+        {"ängel.gls", 604, "604 byte"},
+        {"Åsa och Örjan.gls", 1536, "1,50 KiB"},
+        {"stor.gls", 2 * 1024 * 1024 + 300 * 1024, "2,29 MiB"},
+    };
+    testing_support::TempFolder folder;
+    for (const Row &row : rows) {
+        QFile file(folder.write(row.name, QByteArray(row.size, 'a')));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(13, 14, 59)), QFileDevice::FileModificationTime));
+    }
+    QStringList listed;
+    bool fits = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        const QTreeView *view = dialog ? dialog->findChild<QTreeView *>("treeView") : nullptr;
+        if (view && QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 3; })) {
+            const QHeaderView *header = view->header();
+            fits = header->sectionViewportPosition(3) + header->sectionSize(3) <= view->viewport()->width();
+            for (int r = 0; r < 3; ++r) {
+                QStringList texts;
+                for (int column = 0; column < 4; ++column) {
+                    texts << view->model()->index(r, column, view->rootIndex()).data().toString();
+                    if (column > 0)
+                        fits = fits && view->fontMetrics().horizontalAdvance(texts.constLast()) < header->sectionSize(column);
+                }
+                listed << texts.join(" | ");
+            }
+        }
+        if (dialog)
+            dialog->reject();
+    });
+    desktop.openFileDialog(nullptr, {"glosfil skall öppnas", "glosfil (*.gls)|*.gls", folder.file("ängel.gls"), false});
+    QStringList expected;
+    for (const Row &row : rows)
+        expected << row.name + " | " + row.shown + " | vanligt textdokument | 2026-12-09 13:14";
+    listed.sort();
+    expected.sort();
+    EXPECT_EQ(listed.join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_TRUE(fits) << "every column as wide as its texts, and every column in view";
+    // The pages' short date still follows the system's locale, the plain C one here.
+    EXPECT_EQ(desktop.shortDate(QDate(2026, 12, 9)), "9 Dec 2026");
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, SwedishTexts, ::testing::Bool(), [](const auto &info) {
