@@ -52,9 +52,37 @@ TEST(Rules, RefusedCharactersTable)
         EXPECT_EQ(refusal->position, row.position) << what;
         EXPECT_EQ(refusal->character, row.character) << what;
         EXPECT_FALSE(refusal->reason.isEmpty()) << what;
+        EXPECT_FALSE(refusal->leftOut.isEmpty()) << what;
     }
     EXPECT_EQ(firstRefused(u"x$", FieldKind::Meaning)->reason,
               QStringLiteral("Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."));
+    EXPECT_EQ(firstRefused(u"x$", FieldKind::Meaning)->leftOut,
+              QStringLiteral("tecknet $ togs bort, eftersom det inte kan stå i en betydelse."));
+}
+
+TEST(Rules, WithoutRefusedLeavesOutEveryRefusedCharacterAndNamesTheFirst)
+{
+    struct Row {
+        QString text;
+        FieldKind kind;
+        QString kept;
+        qsizetype first;  // -1: nothing left out
+    };
+    const Row rows[] = {
+        {"hund", FieldKind::Meaning, "hund", -1},
+        {"\"horse\"", FieldKind::Meaning, "horse", 0},
+        {"5 US$ $", FieldKind::Meaning, "5 US ", 4},
+        {"5 US$ $", FieldKind::Word, "5 US$ $", -1},
+        {"Serbo-kroatiska]", FieldKind::Language1, "Serbokroatiska", 5},
+        {"\"\"\"", FieldKind::Word, "", 0},
+        {QString("a") + QChar(0xDC00) + "😀b", FieldKind::Word, "a😀b", 1},
+    };
+    for (const Row &row : rows) {
+        std::optional<Refusal> first;
+        EXPECT_EQ(withoutRefused(row.text, row.kind, &first), row.kept) << row.text.toStdString();
+        EXPECT_EQ(first ? first->position : -1, row.first) << row.text.toStdString();
+        EXPECT_EQ(first.has_value(), firstRefused(row.text, row.kind).has_value());
+    }
 }
 
 TEST(Rules, SetMeaningAsATableCell)
@@ -149,6 +177,31 @@ TEST(Rules, WarningsPointAtTheRow)
     EXPECT_EQ(found[2].kind, WarningKind::SharedMeaning);
     EXPECT_EQ(found[2].otherRow, 1);
     EXPECT_EQ(found[2].meaning, "dog");
+}
+
+TEST(Rules, AnEmptyLanguageNameIsAWarningOnceThereIsSomething)
+{
+    struct Row {
+        Document doc;
+        QStringList texts;
+    };
+    const Row rows[] = {
+        {document({}, "", ""), {}},
+        {document({{}, {}}, "", ""), {}},
+        {document({{"hund", {"dog"}}}, "", ""), {"Språk 1: namnet är tomt.", "Språk 2: namnet är tomt."}},
+        {document({}, "Svenska", ""), {"Språk 2: namnet är tomt."}},
+        {document({{"", {}}, {"hund", {}}}, "", "Engelska"),
+         {"Språk 1: namnet är tomt.", "Rad 2: ordet har ingen betydelse och frågas aldrig."}},
+        {document({{"hund", {"dog"}}}), {}},
+    };
+    for (const Row &row : rows) {
+        QStringList texts;
+        for (const Warning &w : warnings(row.doc)) {
+            texts << w.text;
+            EXPECT_EQ(w.row == 0, w.kind == WarningKind::EmptyLanguage1 || w.kind == WarningKind::EmptyLanguage2);
+        }
+        EXPECT_EQ(texts, row.texts) << texts.join(" / ").toStdString();
+    }
 }
 
 TEST(Rules, Windows1252MisfitTable)
