@@ -14,6 +14,8 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
     edit->setValidator(new FieldValidator(VocabularyModel::kindOfColumn(index.column()), onRefused_, edit));
+    if (editorKeys_)
+        edit->installEventFilter(editorKeys_);
     return edit;
 }
 
@@ -70,6 +72,20 @@ void GlosTable::finishEditing()
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+bool GlosTable::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const bool editing = QTableView::edit(index, trigger, event);
+    // The toolkit selects the whole text of a cell it opens, so that typing replaces it. That is
+    // right when a key opened it; F2 and a double-click mean to go on with the text as it stands.
+    if (editing && (trigger == EditKeyPressed || trigger == DoubleClicked)) {
+        if (auto *line = qobject_cast<QLineEdit *>(indexWidget(index))) {
+            line->deselect();
+            line->setCursorPosition(static_cast<int>(line->text().size()));
+        }
+    }
+    return editing;
 }
 
 void GlosTable::keyPressEvent(QKeyEvent *event)

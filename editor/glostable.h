@@ -18,6 +18,9 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
+    // An event filter every cell editor gets, for the keys the window shares with its text fields.
+    void setEditorKeys(QObject *filter) { editorKeys_ = filter; }
+
 signals:
     void enterPressed();
 
@@ -26,11 +29,12 @@ protected:
 
 private:
     std::function<void(const QString &)> onRefused_;
+    QObject *editorKeys_ = nullptr;
 };
 
-// The table, moving like a spreadsheet: typing starts editing the cell, Tab goes to the next cell
-// and on to the next row, Enter goes to the word of the next row; past the last row both start a
-// new one.
+// The table, moving like a spreadsheet: typing starts editing the cell and replaces its text, F2
+// and a double-click open it with the cursor after its text; Tab goes to the next cell and on to
+// the next row, Enter goes to the word of the next row; past the last row both start a new one.
 class GlosTable : public QTableView {
     Q_OBJECT
 public:
@@ -44,7 +48,10 @@ public:
     // Puts what is being typed in a cell into the table, so that a command sees it.
     void finishEditing();
 
+    using QTableView::edit;
+
 protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };

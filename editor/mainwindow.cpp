@@ -2,6 +2,7 @@
 
 #include "glostable.h"
 #include "fieldvalidator.h"
+#include "redokeys.h"
 #include "tabtext.h"
 #include "vocabularymodel.h"
 #include "platform/desktop.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -17,8 +19,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,6 +41,25 @@ namespace {
 
 const QString kFilter = QStringLiteral("glosfil (*.gls)|*.gls");
 constexpr int kMessageTimeout = 10000;
+// How long a refusal stays in the status line: long enough to read it twice.
+constexpr int kRefusalTimeout = 10000;
+const QString kProblemStyle = QStringLiteral("color: #b00000");
+// The background of what a warning is about, as the rows of the table have it.
+const QColor kWarningBackground(255, 243, 205);
+
+QString countsText(int words, int meanings)
+{
+    return QStringLiteral("%1 ord, %2 %3").arg(words).arg(meanings).arg(meanings == 1 ? QStringLiteral("betydelse") : QStringLiteral("betydelser"));
+}
+
+// The keys of a command as the menus write them, "Ctrl+Y eller Ctrl+Shift+Z".
+QString keysText(const QAction &action)
+{
+    QStringList keys;
+    for (const QKeySequence &key : action.shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(" eller "));
+}
 
 QString loadErrorText(const vocabulary::LoadResult &result)
 {
@@ -65,6 +88,14 @@ MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindo
 {
     setObjectName(QStringLiteral("frmEditor"));
     model_ = new VocabularyModel(undo_, this);
+    refusalTimer_ = new QTimer(this);
+    refusalTimer_->setObjectName(QStringLiteral("tmrAvvisat"));
+    refusalTimer_->setSingleShot(true);
+    refusalTimer_->setInterval(kRefusalTimeout);
+    connect(refusalTimer_, &QTimer::timeout, this, [this] {
+        refusal_.clear();
+        updateStatus();
+    });
     buildWindow();
     buildMenus();
     connect(model_, &VocabularyModel::refused, this, &MainWindow::refused);
@@ -168,9 +199,10 @@ void MainWindow::buildMenus()
     QMenu *redigera = menuBar()->addMenu(QStringLiteral("&Redigera"));
     redigera->setObjectName(QStringLiteral("mnuRedigera"));
     // Available only while there is something to undo or redo; a cell being typed in counts first.
-    const auto undoCommand = [&](const char *name, const QString &caption, const char *keys, void (QUndoStack::*step)(),
-                                 void (QUndoStack::*available)(bool)) {
-        QAction *action = addCommand(redigera, name, caption, QKeySequence(QString::fromLatin1(keys)), nullptr);
+    const auto undoCommand = [&](const char *name, const QString &caption, const QList<QKeySequence> &keys,
+                                 void (QUndoStack::*step)(), void (QUndoStack::*available)(bool)) {
+        QAction *action = addCommand(redigera, name, caption, QKeySequence(), nullptr);
+        action->setShortcuts(keys);
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, step] {
             table_->finishEditing();
@@ -179,8 +211,12 @@ void MainWindow::buildMenus()
         connect(&undo_, available, action, &QAction::setEnabled);
         return action;
     };
-    QAction *angra = undoCommand("mnuAngra", QStringLiteral("Ångra"), "Ctrl+Z", &QUndoStack::undo, &QUndoStack::canUndoChanged);
-    QAction *gorOm = undoCommand("mnuGorOm", QStringLiteral("Gör om"), "Ctrl+Y", &QUndoStack::redo, &QUndoStack::canRedoChanged);
+    QAction *angra = undoCommand("mnuAngra", QStringLiteral("Ångra"), {QKeySequence(QStringLiteral("Ctrl+Z"))},
+                                 &QUndoStack::undo, &QUndoStack::canUndoChanged);
+    // Both keys that programs use for it; the menu shows the first.
+    QAction *gorOm = undoCommand("mnuGorOm", QStringLiteral("Gör om"),
+                                 {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+                                 &QUndoStack::redo, &QUndoStack::canRedoChanged);
     redigera->addSeparator();
     QAction *klipp = addCommand(redigera, "mnuKlippUt", QStringLiteral("Klipp ut"), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
     QAction *kopieraAction = addCommand(redigera, "mnuKopiera", QStringLiteral("Kopiera"), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
@@ -240,11 +276,22 @@ void MainWindow::buildMenus()
     sokLabel->setBuddy(txtSok_);
     connect(txtSok_, &QLineEdit::returnPressed, this, &MainWindow::sokNasta);
     tools->addWidget(txtSok_);
-    // Every action has its shortcut in its tool tip.
+    // Every action has its keys in its tool tip; where the menu can show only the first of them, the
+    // status line shows them all while the menu item is pointed at.
     for (QAction *action : findChildren<QAction *>()) {
-        if (!action->shortcut().isEmpty())
-            action->setToolTip(action->text() + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) + u')');
+        if (action->shortcuts().isEmpty())
+            continue;
+        action->setToolTip(action->text() + QStringLiteral(" (") + keysText(*action) + u')');
+        if (action->shortcuts().size() > 1)
+            action->setStatusTip(action->text() + QStringLiteral(": ") + keysText(*action));
     }
+
+    // The redo keys work alike in the text fields and in the table.
+    auto *redoKeys = new RedoKeys(*gorOm, this);
+    for (QLineEdit *field : {txtSprak1_, txtSprak2_, txtSok_})
+        field->installEventFilter(redoKeys);
+    if (auto *delegate = qobject_cast<CellDelegate *>(table_->itemDelegate()))
+        delegate->setEditorKeys(redoKeys);
 }
 
 void MainWindow::message(const QString &text, int style)
@@ -254,9 +301,11 @@ void MainWindow::message(const QString &text, int style)
 
 void MainWindow::refused(const QString &why)
 {
-    statusBar()->showMessage(why, kMessageTimeout);
-    if (pasting_)
-        message(why, platform::MsgOkWarning);
+    // In the place and colour of the problems, where no passing message or menu hides it, for a
+    // while; a new refusal starts the while again.
+    refusal_ = why;
+    refusalTimer_->start();
+    updateStatus();
 }
 
 void MainWindow::focusCell(int row, int column, int lastRow)
@@ -283,15 +332,32 @@ void MainWindow::updateTitle()
 
 void MainWindow::updateStatus()
 {
-    lblAntal_->setText(QStringLiteral("%1 ord, %2 betydelser").arg(model_->wordCount()).arg(model_->meaningCount()));
-    if (const auto problem = vocabulary::firstProblem(model_->document())) {
-        lblProblem_->setText(problem->text);
-        lblProblem_->setStyleSheet(QStringLiteral("color: #b00000"));
-        return;
-    }
+    lblAntal_->setText(countsText(model_->wordCount(), model_->meaningCount()));
     const std::vector<vocabulary::Warning> found = vocabulary::warnings(model_->document());
-    lblProblem_->setStyleSheet(QString());
-    lblProblem_->setText(found.empty() ? QString() : found.front().text);
+    // An empty language name is marked in its field, as a row with a warning is in the table.
+    for (QLineEdit *field : {txtSprak1_, txtSprak2_}) {
+        const auto warning = std::find_if(found.begin(), found.end(), [&](const vocabulary::Warning &w) {
+            return w.kind == (field == txtSprak1_ ? vocabulary::WarningKind::EmptyLanguage1 : vocabulary::WarningKind::EmptyLanguage2);
+        });
+        const bool marked = warning != found.end();
+        field->setToolTip(marked ? warning->text : QString());
+        QPalette colours;
+        if (marked)
+            colours.setColor(QPalette::Base, kWarningBackground);
+        field->setPalette(colours);
+    }
+    // The whole text also as a tip, for a window too narrow to show it all.
+    const auto show = [this](const QString &text, bool problem) {
+        lblProblem_->setText(text);
+        lblProblem_->setToolTip(text);
+        lblProblem_->setStyleSheet(problem ? kProblemStyle : QString());
+    };
+    if (!refusal_.isEmpty())
+        show(refusal_, true);
+    else if (const auto problem = vocabulary::firstProblem(model_->document()))
+        show(problem->text, true);
+    else
+        show(found.empty() ? QString() : found.front().text, false);
 }
 
 void MainWindow::updateNames()
@@ -541,9 +607,15 @@ void MainWindow::klistraIn()
     if (text.isEmpty())
         return;
     const QModelIndex at = table_->currentIndex();
-    pasting_ = true;
-    model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, parseTabText(text));
-    pasting_ = false;
+    // What could not be pasted shows in the status line as a typed refusal does; only when nothing
+    // at all was pasted does a message say so, since the table then shows no change to look at.
+    QString refusal;
+    const QMetaObject::Connection heard =
+        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
+    const bool pasted = model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, parseTabText(text));
+    disconnect(heard);
+    if (!pasted && !refusal.isEmpty())
+        message(refusal, platform::MsgOkWarning);
 }
 
 void MainWindow::sok()

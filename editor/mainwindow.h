@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QTimer;
 
 namespace platform {
 class Desktop;
@@ -96,7 +97,9 @@ private:
     // The bytes of the file as last read or written: what an unchanged vocabulary is saved as, so
     // that a file is never rewritten in another form only because it was opened and saved.
     std::optional<QByteArray> cleanBytes_;
-    bool pasting_ = false;
+    // The latest refusal, shown in the status line until the timer ends.
+    QString refusal_;
+    QTimer *refusalTimer_ = nullptr;
 };
 
 // The title every message of the editor carries.

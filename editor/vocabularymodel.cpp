@@ -77,11 +77,6 @@ private:
     QString after_;
 };
 
-QString refusedPaste(int line, const QString &reason)
-{
-    return QStringLiteral("Texten klistrades inte in. Rad %1 i den: %2").arg(line).arg(reason);
-}
-
 }  // namespace
 
 VocabularyModel::VocabularyModel(QUndoStack &undo, QObject *parent) : QAbstractTableModel(parent), undo_(undo)
@@ -238,8 +233,10 @@ bool VocabularyModel::pushSplice(int at, int removeCount, std::vector<Entry> ins
 void VocabularyModel::refreshWarnings()
 {
     warnings_.clear();
-    for (const vocabulary::Warning &warning : vocabulary::warnings(document_))
-        warnings_[warning.row - 1].append(warning.text);
+    for (const vocabulary::Warning &warning : vocabulary::warnings(document_)) {
+        if (warning.row > 0)  // the language names' are the window's
+            warnings_[warning.row - 1].append(warning.text);
+    }
     if (const auto problem = vocabulary::firstProblem(document_); problem && problem->row > 0)
         warnings_[problem->row - 1].prepend(problem->text);
     if (rowCount() > 0)
@@ -350,33 +347,15 @@ bool VocabularyModel::sortByColumn(int column)
 
 bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &pasted)
 {
-    if (pasted.isEmpty() || row < 0 || column < 0)
+    if (pasted.isEmpty() || row < 0 || column < 0 || column >= kColumns)
         return false;
     row = std::min(row, rowCount());
-    // A spreadsheet range, or a row copied from this table, carries empty cells at its right end;
-    // those that would fall beyond the last column hold nothing and are dropped.
-    QList<QStringList> cells = pasted;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        QStringList &line = cells[i];
-        while (column + line.size() > kColumns && !line.isEmpty() && line.back().isEmpty())
-            line.removeLast();
-        if (column + line.size() > kColumns) {
-            emit refused(refusedPaste(static_cast<int>(i) + 1, vocabulary::tooManyMeaningsText()));
-            return false;
-        }
-    }
-    if (row + cells.size() > vocabulary::kMaxWords) {
-        emit refused(QStringLiteral("Texten klistrades inte in: %1").arg(vocabulary::tooManyWordsText()));
+    const PasteFit fit = fitPaste(pasted, row, column);
+    if (fit.nothingLeft) {
+        emit refused(QStringLiteral("Ingenting klistrades in: ") + fit.firstReason);
         return false;
     }
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        for (qsizetype j = 0; j < cells[i].size(); ++j) {
-            if (const auto refusal = vocabulary::firstRefused(cells[i][j], kindOfColumn(column + static_cast<int>(j)))) {
-                emit refused(refusedPaste(static_cast<int>(i) + 1, refusal->reason));
-                return false;
-            }
-        }
-    }
+    const QList<QStringList> &cells = fit.cells;
     const int existing = std::min(static_cast<int>(cells.size()), rowCount() - row);
     std::vector<Entry> rows;
     for (qsizetype i = 0; i < cells.size(); ++i) {
@@ -391,7 +370,63 @@ bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &
         rows.push_back(std::move(entry));
     }
     pushSplice(row, existing, std::move(rows), QStringLiteral("Klistra in"), column);
+    if (!fit.note.isEmpty())
+        emit refused(fit.note);
     return true;
+}
+
+PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column)
+{
+    using vocabulary::kMaxWords;
+    PasteFit fit;
+    const int columns = VocabularyModel::kColumns;
+    column = std::clamp(column, 0, columns - 1);
+    row = std::clamp(row, 0, kMaxWords - 1);
+    const qsizetype lines = std::min<qsizetype>(pasted.size(), kMaxWords - row);
+    bool anyText = false;
+    bool textLeft = false;
+    for (qsizetype i = 0; i < lines; ++i) {
+        QStringList line = pasted[i];
+        const int tableRow = row + static_cast<int>(i) + 1;
+        // A spreadsheet range, or a row copied from this table, carries empty cells at its right end;
+        // those beyond the last column hold nothing and are no loss.
+        while (column + line.size() > columns && !line.isEmpty() && line.back().isEmpty())
+            line.removeLast();
+        if (column + line.size() > columns) {
+            for (qsizetype j = columns - column; j < line.size(); ++j)
+                anyText = anyText || !line[j].isEmpty();
+            line = line.mid(0, columns - column);
+            if (fit.note.isEmpty()) {
+                fit.firstReason = vocabulary::tooManyMeaningsText();
+                fit.note = QStringLiteral("Rad %1: ett ord kan inte ha fler än %2 betydelser, så resten av raden klistrades inte in.")
+                               .arg(tableRow).arg(vocabulary::kMaxMeanings);
+            }
+        }
+        for (qsizetype j = 0; j < line.size(); ++j) {
+            std::optional<vocabulary::Refusal> refusal;
+            QString kept = vocabulary::withoutRefused(line[j], VocabularyModel::kindOfColumn(column + static_cast<int>(j)), &refusal);
+            anyText = anyText || !line[j].isEmpty();
+            textLeft = textLeft || !kept.isEmpty();
+            if (refusal && fit.note.isEmpty()) {
+                fit.firstReason = refusal->reason;
+                fit.note = QStringLiteral("Rad %1: %2").arg(tableRow).arg(refusal->leftOut);
+            }
+            line[j] = std::move(kept);
+        }
+        fit.cells.append(line);
+    }
+    if (lines < pasted.size()) {
+        const qsizetype dropped = pasted.size() - lines;
+        for (qsizetype i = lines; i < pasted.size(); ++i)
+            anyText = anyText || !pasted[i].join(QString()).isEmpty();
+        if (fit.note.isEmpty()) {
+            fit.firstReason = vocabulary::tooManyWordsText();
+            fit.note = fit.firstReason + (dropped == 1 ? QStringLiteral(" Den sista raden klistrades inte in.")
+                                                       : QStringLiteral(" De sista %1 raderna klistrades inte in.").arg(dropped));
+        }
+    }
+    fit.nothingLeft = anyText && !textLeft;
+    return fit;
 }
 
 bool VocabularyModel::clearCells(const QModelIndexList &cells, const QString &commandText)

@@ -12,9 +12,22 @@ class QUndoStack;
 
 namespace editor {
 
+// What of a block of pasted cells the table can take, put at a row and a column: the characters a
+// cell of its column cannot hold are left out of it, and so are cells beyond the last column and
+// lines beyond the last row the table may have. The note says what was left out first, and where
+// (empty when nothing was); nothingLeft when there was text but none of it is left.
+struct PasteFit {
+    QList<QStringList> cells;
+    QString note;
+    QString firstReason;
+    bool nothingLeft = false;
+};
+
+PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column);
+
 // The vocabulary being edited, as a table: column 0 the word, columns 1 to 4 the meanings. Every
-// change goes through the undo stack; a change that would break the file format or its limits is
-// refused whole, and refused() says why.
+// change goes through the undo stack; a typed change that would break the file format or its
+// limits is refused whole, a paste loses only what does not fit, and refused() says why.
 class VocabularyModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -50,6 +63,8 @@ public:
     bool removeRowSet(QList<int> rows);
     bool moveRowRange(int first, int last, int delta);
     bool sortByColumn(int column);
+    // Pastes what fitPaste leaves of the cells, and says through refused() what it left out. False,
+    // with nothing changed, when nothing was left to paste.
     bool pasteCells(int row, int column, const QList<QStringList> &pasted);
     bool clearCells(const QModelIndexList &cells, const QString &commandText);
 

@@ -28,7 +28,8 @@ cmake --build "$build" --target plugo_screenshots update_screenshots editor_scre
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/plugo_screenshots" "$out"
 xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/update_screenshots" "$out"
-xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/editor_screenshots" "$out"
+# Under the plain C locale, as on a machine without a Swedish one: the save dialog must still be Swedish.
+LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE= xvfb-run -a -s "-screen 0 1280x800x24" "$build/tools/editor_screenshots" "$out"
 
 # The finished drill's report as a browser shows it, when Chromium is at hand.
 if command -v chromium >/dev/null 2>&1; then

@@ -4,6 +4,7 @@
 #include "writer.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace vocabulary {
 
@@ -54,12 +55,24 @@ void setMeaning(QStringList &meanings, int index, const QString &text)
 
 namespace {
 
-const QString kQuote = QStringLiteral("Citattecken (\") kan inte sparas i en glosfil.");
-const QString kLineBreak = QStringLiteral("Radbrytningar kan inte sparas i en glosfil.");
-const QString kDollar = QStringLiteral("Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse.");
-const QString kDash = QStringLiteral("Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn.");
-const QString kBracket = QStringLiteral("Tecknet ] avslutar språknamnen i filen och kan inte stå i ett språknamn.");
-const QString kLoneSurrogate = QStringLiteral("Tecknet kan inte sparas i en glosfil.");
+// What is refused, and why, said as it is refused and as it is left out of pasted text.
+struct Reason {
+    QString refused;
+    QString leftOut;
+};
+
+const Reason kQuote{QStringLiteral("Citattecken (\") kan inte sparas i en glosfil."),
+                    QStringLiteral("citattecken togs bort, eftersom de inte kan sparas i en glosfil.")};
+const Reason kLineBreak{QStringLiteral("Radbrytningar kan inte sparas i en glosfil."),
+                        QStringLiteral("radbrytningar togs bort, eftersom de inte kan sparas i en glosfil.")};
+const Reason kDollar{QStringLiteral("Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."),
+                     QStringLiteral("tecknet $ togs bort, eftersom det inte kan stå i en betydelse.")};
+const Reason kDash{QStringLiteral("Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn."),
+                   QStringLiteral("tecknet - togs bort, eftersom det inte kan stå i ett språknamn.")};
+const Reason kBracket{QStringLiteral("Tecknet ] avslutar språknamnen i filen och kan inte stå i ett språknamn."),
+                      QStringLiteral("tecknet ] togs bort, eftersom det inte kan stå i ett språknamn.")};
+const Reason kLoneSurrogate{QStringLiteral("Tecknet kan inte sparas i en glosfil."),
+                            QStringLiteral("ett tecken togs bort, eftersom det inte kan sparas i en glosfil.")};
 
 }  // namespace
 
@@ -68,27 +81,45 @@ std::optional<Refusal> firstRefused(QStringView text, FieldKind kind)
     const bool isName = kind == FieldKind::Language1 || kind == FieldKind::Language2;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        QString reason;
+        const Reason *reason = nullptr;
         if (c == u'"')
-            reason = kQuote;
+            reason = &kQuote;
         else if (c == u'\r' || c == u'\n')
-            reason = kLineBreak;
+            reason = &kLineBreak;
         else if (c == u'$' && kind == FieldKind::Meaning)
-            reason = kDollar;
+            reason = &kDollar;
         // The header walk switches to language 2 at the first "-" and drops every later one, so
         // neither name can keep one.
         else if (c == u'-' && isName)
-            reason = kDash;
+            reason = &kDash;
         else if (c == u']' && isName)
-            reason = kBracket;
+            reason = &kBracket;
         else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
         else if (c.isSurrogate())
-            reason = kLoneSurrogate;
-        if (!reason.isEmpty())
-            return Refusal{i, c == u'\r' || c == u'\n' ? QStringLiteral("radbrytning") : QString(c), reason};
+            reason = &kLoneSurrogate;
+        if (reason)
+            return Refusal{i, c == u'\r' || c == u'\n' ? QStringLiteral("radbrytning") : QString(c), reason->refused,
+                           reason->leftOut};
     }
     return std::nullopt;
+}
+
+QString withoutRefused(QStringView text, FieldKind kind, std::optional<Refusal> *first)
+{
+    QString kept;
+    qsizetype from = 0;
+    // One pass: each search starts after the character it last found.
+    while (const auto refusal = firstRefused(text.sliced(from), kind)) {
+        if (first && !*first)
+            *first = Refusal{from + refusal->position, refusal->character, refusal->reason, refusal->leftOut};
+        kept += text.sliced(from, refusal->position);
+        from += refusal->position + 1;
+    }
+    if (from == 0)
+        return text.toString();
+    kept += text.sliced(from);
+    return kept;
 }
 
 QString tooManyWordsText()
@@ -131,6 +162,12 @@ std::optional<Problem> firstProblem(const Document &document)
 std::vector<Warning> warnings(const Document &document)
 {
     std::vector<Warning> found;
+    const bool started = !document.sprak1.isEmpty() || !document.sprak2.isEmpty() ||
+                         std::any_of(document.entries.begin(), document.entries.end(), [](const Entry &e) { return !e.isEmpty(); });
+    if (started && document.sprak1.isEmpty())
+        found.push_back({WarningKind::EmptyLanguage1, 0, 0, {}, QStringLiteral("Språk 1: namnet är tomt.")});
+    if (started && document.sprak2.isEmpty())
+        found.push_back({WarningKind::EmptyLanguage2, 0, 0, {}, QStringLiteral("Språk 2: namnet är tomt.")});
     QHash<QString, int> firstRowOf;  // meaning -> the first row it stands in
     for (std::size_t i = 0; i < document.entries.size(); ++i) {
         const Entry &entry = document.entries[i];

@@ -45,11 +45,16 @@ struct Refusal {
     qsizetype position = 0;  // in the text
     QString character;       // the character, as it reads
     QString reason;          // a short explanation in Swedish
+    QString leftOut;         // the same, said of text it was left out of: "tecknet $ togs bort, eftersom ..."
 };
 
 // The first character the format cannot hold in such a field: a double quote anywhere, a line
 // break anywhere, "$" in a meaning, "-" or "]" in a language name.
 std::optional<Refusal> firstRefused(QStringView text, FieldKind kind);
+
+// The text without every character firstRefused would refuse, as far as a field of its kind can
+// hold it; the first of those left out, if any, goes to `first`.
+QString withoutRefused(QStringView text, FieldKind kind, std::optional<Refusal> *first = nullptr);
 
 // What a user is told when the table would pass its limits.
 QString tooManyWordsText();
@@ -67,6 +72,8 @@ std::optional<Problem> firstProblem(const Document &document);
 
 // Something that does not stop saving but that the pupil would notice.
 enum class WarningKind {
+    EmptyLanguage1, // the trainer shows an empty name where the language of the words belongs
+    EmptyLanguage2, // ... and of the meanings
     NoMeaning,      // counted as a word, never asked
     EmptyWord,      // asked, but the answer is an empty text
     EmptyMeaning,   // asked with an empty prompt
@@ -75,12 +82,14 @@ enum class WarningKind {
 
 struct Warning {
     WarningKind kind;
-    int row = 0;       // 1 and up
+    int row = 0;       // 0 for the language names, else 1 and up
     int otherRow = 0;  // SharedMeaning: the earlier row with the meaning
     QString meaning;   // SharedMeaning: the meaning
-    QString text;      // in Swedish, beginning with the row
+    QString text;      // in Swedish, beginning with the row or the language
 };
 
+// The language names first, then the rows in order. A document with nothing in it yet, no name
+// and no word, has none.
 std::vector<Warning> warnings(const Document &document);
 
 // Why a document cannot be written as Windows-1252: the first character without a byte there, or

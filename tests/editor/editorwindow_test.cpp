@@ -9,10 +9,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -130,12 +133,19 @@ TEST_F(EditorTest, AVocabularyTypedByKeyboardAloneLoadsInTheTrainer)
     EXPECT_EQ(loaded.glosor->summabet(), 5);
 }
 
-TEST_F(EditorTest, RefusedCharactersAreRefusedWhereTyped)
+TEST_F(EditorTest, RefusedCharactersAreRefusedWhereTypedAndTheReasonStaysInView)
 {
+    QLabel *problem = namedChild<QLabel>(window.get(), "lblProblem");
+    auto *timer = namedChild<QTimer>(window.get(), "tmrAvvisat");
     type("Serbo-kroatiska");
     EXPECT_EQ(edit("txtSprak1")->text(), "Serbokroatiska");
-    EXPECT_EQ(window->statusBar()->currentMessage(),
-              "Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn.");
+    EXPECT_EQ(problem->text(), "Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn.");
+    EXPECT_EQ(problem->styleSheet(), "color: #b00000") << "in the colour of a problem";
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 10000);
+    window->statusBar()->showMessage("Sparad: x.gls");
+    EXPECT_EQ(problem->text(), "Tecknet - skiljer språknamnen åt i filen och kan inte stå i ett språknamn.")
+        << "a passing message does not hide it";
     selectCell(0, 0);
     window->table().setFocus();
     type("5$ \"x\"");
@@ -144,8 +154,14 @@ TEST_F(EditorTest, RefusedCharactersAreRefusedWhereTyped)
     press(Qt::Key_Return);
     EXPECT_EQ(cell(0, 0), "5$ x") << "a dollar belongs in a word";
     EXPECT_EQ(cell(0, 1), "5");
-    EXPECT_EQ(window->statusBar()->currentMessage(),
-              "Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse.");
+    EXPECT_EQ(problem->text(), "Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse.");
+    EXPECT_TRUE(desktop.messages().empty());
+
+    // When its time is up, the status line shows the vocabulary's own state again.
+    timer->start(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }));
+    EXPECT_EQ(problem->text(), "Språk 2: namnet är tomt.");
+    EXPECT_EQ(problem->styleSheet(), "");
 }
 
 TEST_F(EditorTest, UnsavedChangesAskAndEachAnswerDoesItsThing)
@@ -222,7 +238,7 @@ TEST_F(EditorTest, EveryChangeUndoesAndRedoes)
     EXPECT_EQ(model().headerData(0, Qt::Horizontal).toString(), "Svenska");
 }
 
-TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndIsRefusedWhole)
+TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndLeavesOutOnlyWhatDoesNotFit)
 {
     selectCell(0, 0);
     window->table().setFocus();
@@ -236,24 +252,44 @@ TEST_F(EditorTest, SpreadsheetTextPastesAsRowsAndIsRefusedWhole)
     struct Row {
         QString text;
         int row, column;
-        QString message;
+        QStringList pasted;  // the table's row after the paste, from the column pasted at
+        QString note;        // in the status line
+        bool box;            // nothing was pasted, and a message says so
     };
-    const Row refused[] = {
-        {"häst\t\"horse\"\r\n", 1, 0, "Texten klistrades inte in. Rad 1 i den: Citattecken (\") kan inte sparas i en glosfil."},
-        {"häst\thorse\r\nko\tcow$\r\n", 1, 0, "Texten klistrades inte in. Rad 2 i den: Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."},
-        {"a\tb\tc\td\te\tf\r\n", 1, 0, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
-        {"x\ty\r\n", 1, 4, "Texten klistrades inte in. Rad 1 i den: Ett ord kan inte ha fler än 4 betydelser."},
-        {"ko\tcow\r\na\tb\tc\td\te\tf\r\n", 1, 0, "Texten klistrades inte in. Rad 2 i den: Ett ord kan inte ha fler än 4 betydelser."},
+    const Row rows[] = {
+        {"häst\t\"horse\"\r\n", 1, 0, {"häst", "horse"},
+         "Rad 2: citattecken togs bort, eftersom de inte kan sparas i en glosfil.", false},
+        {"ko\tcow\r\ngris\tpig$\r\n", 1, 0, {"gris", "pig"},
+         "Rad 3: tecknet $ togs bort, eftersom det inte kan stå i en betydelse.", false},
+        {"US$\t5 US$\r\n", 1, 0, {"US$", "5 US"},
+         "Rad 2: tecknet $ togs bort, eftersom det inte kan stå i en betydelse.", false},
+        {"a\tb\tc\td\te\tf\r\n", 1, 0, {"a", "b", "c", "d", "e"},
+         "Rad 2: ett ord kan inte ha fler än 4 betydelser, så resten av raden klistrades inte in.", false},
+        {"x\ty\r\n", 1, 4, {"x"},
+         "Rad 2: ett ord kan inte ha fler än 4 betydelser, så resten av raden klistrades inte in.", false},
+        {"\"\"\r\n", 1, 0, {"katt"}, "Ingenting klistrades in: Citattecken (\") kan inte sparas i en glosfil.", true},
+        {"$\t\"\r\n", 1, 1, {"cat", ""}, "Ingenting klistrades in: Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse.", true},
     };
-    const vocabulary::Document before = model().document();
-    for (const Row &row : refused) {
+    for (const Row &row : rows) {
+        const std::string what = row.text.toStdString();
         desktop.calls.clear();
         QApplication::clipboard()->setText(row.text);
         selectCell(row.row, row.column);
+        const int steps = window->undoStack().index();
         action("mnuKlistraIn")->trigger();
-        EXPECT_EQ(model().document(), before) << row.text.toStdString();
-        ASSERT_EQ(desktop.messages().size(), 1u) << row.text.toStdString();
-        EXPECT_EQ(desktop.messages()[0][0], row.message);
+        const int lines = static_cast<int>(row.text.count('\n'));
+        QStringList got;
+        for (int c = row.column; c < row.column + row.pasted.size(); ++c)
+            got << cell(row.row + lines - 1, c);
+        EXPECT_EQ(got, row.pasted) << what;
+        EXPECT_EQ(label("lblProblem"), row.note) << what;
+        EXPECT_EQ(desktop.messages().size(), row.box ? 1u : 0u) << what;
+        if (row.box) {
+            EXPECT_EQ(desktop.messages()[0][0], row.note) << what;
+        }
+        EXPECT_EQ(window->undoStack().index(), row.box ? steps : steps + 1) << what << ": one step, or none";
+        if (!row.box)
+            action("mnuAngra")->trigger();
     }
 
     // Empty cells at the right end of a line that would fall outside the table are no reason to refuse.
@@ -366,17 +402,31 @@ TEST_F(EditorTest, NeverMoreThan400Rows)
     window->table().setFocus();
     press(Qt::Key_Return);
     EXPECT_EQ(model().rowCount(), 400);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "En glosfil kan inte ha fler än 400 ord.");
+    EXPECT_EQ(label("lblProblem"), "En glosfil kan inte ha fler än 400 ord.");
     action("mnuInfogaRad")->trigger();
     EXPECT_EQ(model().rowCount(), 400);
-    EXPECT_FALSE(model().pasteCells(399, 0, {{"a"}, {"b"}}));
+    EXPECT_TRUE(model().pasteCells(398, 0, {{"a"}, {"b"}, {"c"}, {"d"}}));
+    EXPECT_EQ(QStringList({cell(398, 0), cell(399, 0)}), QStringList({"a", "b"}));
+    EXPECT_EQ(model().rowCount(), 400);
+    EXPECT_EQ(label("lblProblem"), "En glosfil kan inte ha fler än 400 ord. De sista 2 raderna klistrades inte in.");
+    EXPECT_TRUE(model().pasteCells(399, 0, {{"e"}, {"f"}}));
+    EXPECT_EQ(label("lblProblem"), "En glosfil kan inte ha fler än 400 ord. Den sista raden klistrades inte in.");
 }
 
 TEST_F(EditorTest, FindHelpAndWarnings)
 {
+    EXPECT_EQ(label("lblProblem"), "") << "nothing typed yet, nothing to warn about";
     model().pasteCells(0, 0, {{"hund", "dog"}, {"vovve", "dog"}, {"katt"}});
-    EXPECT_EQ(label("lblProblem"), "Rad 2: betydelsen \"dog\" finns också på rad 1, så eleven kan inte veta vilket ord som frågas.");
-    EXPECT_EQ(model().headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(), "Rad 3: ordet har ingen betydelse och frågas aldrig.");
+    // An empty language name comes first, and its field is marked as a row with a warning is.
+    for (const QString sprak2 : {"", "Engelska"}) {
+        model().setLanguageName(0, "Svenska");
+        model().setLanguageName(1, sprak2);
+        EXPECT_EQ(label("lblProblem"), sprak2.isEmpty() ? "Språk 2: namnet är tomt."
+                                                        : "Rad 2: betydelsen \"dog\" finns också på rad 1, så eleven kan inte veta vilket ord som frågas.");
+        EXPECT_EQ(edit("txtSprak2")->toolTip(), sprak2.isEmpty() ? "Språk 2: namnet är tomt." : "");
+        EXPECT_EQ(edit("txtSprak2")->palette().color(QPalette::Base) == QColor(255, 243, 205), sprak2.isEmpty());
+    }
+    EXPECT_EQ(edit("txtSprak1")->toolTip(), "");
     action("mnuSok")->trigger();
     EXPECT_EQ(QApplication::focusWidget(), edit("txtSok"));
     type("KAT");
@@ -421,7 +471,7 @@ TEST_F(EditorTest, EveryCommandHasItsCaptionAndKeys)
         {"mnuSparaSom", "Spara som…", "Ctrl+Shift+S"},
         {"mnuAvsluta", "Avsluta", "Ctrl+Q"},
         {"mnuAngra", "Ångra", "Ctrl+Z"},
-        {"mnuGorOm", "Gör om", "Ctrl+Y"},
+        {"mnuGorOm", "Gör om", "Ctrl+Y; Ctrl+Shift+Z"},
         {"mnuKlippUt", "Klipp ut", "Ctrl+X"},
         {"mnuKopiera", "Kopiera", "Ctrl+C"},
         {"mnuKlistraIn", "Klistra in", "Ctrl+V"},
@@ -440,7 +490,7 @@ TEST_F(EditorTest, EveryCommandHasItsCaptionAndKeys)
         QAction *command = action(row.name);
         ASSERT_NE(command, nullptr);
         EXPECT_EQ(command->text(), QString(row.caption)) << row.name;
-        EXPECT_EQ(command->shortcut().toString(), QString(row.keys)) << row.name;
+        EXPECT_EQ(QKeySequence::listToString(command->shortcuts()), QString(row.keys)) << row.name;
     }
 }
 
@@ -504,5 +554,73 @@ TEST_F(EditorTest, WhatCannotBeSavedIsNotSaved)
         EXPECT_EQ(window->sparaSom(), answer == 0);
         EXPECT_TRUE(desktop.questionAnswers.empty()) << "asked before replacing r.gls";
         EXPECT_EQ(folder.read("r.gls") == other, answer == 1);
+    }
+}
+
+TEST_F(EditorTest, TheCountsSayOneMeaningInTheSingular)
+{
+    const std::pair<QList<QStringList>, const char *> rows[] = {
+        {{{"hund", "dog"}}, "1 ord, 1 betydelse"}, {{{"hund", "dog", "hound"}}, "1 ord, 2 betydelser"},
+        {{{"katt"}, {"hund", "dog"}}, "2 ord, 1 betydelse"}, {{{"katt"}}, "1 ord, 0 betydelser"}};
+    for (const auto &[cells, counts] : rows) {
+        model().setDocument({"A", "B", {}});
+        model().pasteCells(0, 0, cells);
+        EXPECT_EQ(label("lblAntal"), counts);
+    }
+}
+
+TEST_F(EditorTest, BothRedoKeysRedoInTheTableInACellAndInTheTextFields)
+{
+    EXPECT_EQ(action("mnuGorOm")->toolTip(), "Gör om (Ctrl+Y eller Ctrl+Shift+Z)");
+    EXPECT_EQ(action("mnuGorOm")->statusTip(), "Gör om: Ctrl+Y eller Ctrl+Shift+Z") << "the menu shows only the first";
+    model().pasteCells(0, 0, {{"dog", "hund"}});
+    for (const QString where : {"table", "cell", "txtSprak1", "txtSok"}) {
+        for (const Qt::Key key : {Qt::Key_Y, Qt::Key_Z}) {
+            const Qt::KeyboardModifiers keys = key == Qt::Key_Z ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+            model().setCell(0, 0, "zzz");
+            action("mnuAngra")->trigger();
+            selectCell(0, 1);
+            window->table().setFocus();
+            if (where == "cell")
+                press(Qt::Key_F2);  // a cell being typed in, with nothing of its own to redo
+            else if (where != "table")
+                edit(where.toLatin1())->setFocus();
+            press(key, keys);
+            EXPECT_EQ(cell(0, 0), "zzz") << where.toStdString() << " " << key;
+        }
+    }
+    // A field's own typing is redone first, by either key.
+    for (const Qt::Key key : {Qt::Key_Y, Qt::Key_Z}) {
+        edit("txtSprak2")->setFocus();
+        type("x");
+        press(Qt::Key_Z, Qt::ControlModifier);
+        press(key, key == Qt::Key_Z ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        EXPECT_EQ(model().document().sprak2, key == Qt::Key_Y ? "x" : "xx");
+    }
+}
+
+TEST_F(EditorTest, F2AndADoubleClickKeepTheTextAndTypingReplacesIt)
+{
+    model().pasteCells(0, 0, {{"dog", "hund"}});
+    const QPoint at = window->table().visualRect(model().index(0, 1)).center();
+    for (const QString how : {"F2", "double-click", "typing"}) {
+        model().setCell(0, 1, "hund");
+        selectCell(0, 1);
+        window->table().setFocus();
+        if (how == "F2")
+            press(Qt::Key_F2);
+        if (how == "double-click") {
+            QTest::mouseClick(window->table().viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(window->table().viewport(), Qt::LeftButton, {}, at);
+        }
+        if (how != "typing") {
+            const auto *line = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            ASSERT_NE(line, nullptr) << how.toStdString();
+            EXPECT_FALSE(line->hasSelectedText()) << how.toStdString();
+            EXPECT_EQ(line->cursorPosition(), 4) << how.toStdString();
+        }
+        type("en");
+        press(Qt::Key_Return);
+        EXPECT_EQ(cell(0, 1), how == "typing" ? "en" : "hunden") << how.toStdString();
     }
 }

@@ -7,13 +7,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -90,6 +95,45 @@ TEST_P(SwedishTexts, ToolkitFileDialogs)
               (QStringList{"&Spara", "Avbryt", "Leta i:", "Fil&namn:", "Filtyp:"}));
     // Its column of file types names them in the default locale's language.
     EXPECT_EQ(QMimeDatabase().mimeTypeForName("text/plain").comment(), "vanligt textdokument");
+}
+
+TEST_P(SwedishTexts, ToolkitFileDialogsWriteSizesAndDatesInSwedishAndFitTheirColumns)
+{
+    const std::pair<QString, qint64> files[] = {{"ängel.gls", 604}, {"Åsa och Örjan.gls", 1536}, {"stor.gls", 2400000}};
+    testing_support::TempFolder folder;
+    for (const auto &[name, size] : files) {
+        QFile file(folder.write(name, QByteArray(size, 'a')));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(13, 14, 59)), QFileDevice::FileModificationTime));
+    }
+    QStringList listed;
+    bool fits = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        const QTreeView *view = dialog ? dialog->findChild<QTreeView *>("treeView") : nullptr;
+        if (view && QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 3; })) {
+            const QHeaderView *header = view->header();
+            fits = header->sectionViewportPosition(3) + header->sectionSize(3) <= view->viewport()->width();
+            for (int r = 0; r < 3; ++r) {
+                QStringList texts;
+                for (int column = 0; column < 4; ++column) {
+                    texts << view->model()->index(r, column, view->rootIndex()).data().toString();
+                    fits = fits && view->fontMetrics().horizontalAdvance(texts.constLast()) < header->sectionSize(column);
+                }
+                listed << texts.join(" | ");
+            }
+        }
+        if (dialog)
+            dialog->reject();
+    });
+    desktop.openFileDialog(nullptr, {"glosfil skall öppnas", "glosfil (*.gls)|*.gls", folder.file("ängel.gls"), false});
+    listed.sort();
+    EXPECT_EQ(listed.join('\n').toStdString(), "stor.gls | 2,29 MiB | vanligt textdokument | 2026-12-09 13:14\n"
+                                                "Åsa och Örjan.gls | 1,50 KiB | vanligt textdokument | 2026-12-09 13:14\n"
+                                                "ängel.gls | 604 byte | vanligt textdokument | 2026-12-09 13:14");
+    EXPECT_TRUE(fits) << "every column as wide as its texts, and every column in view";
+    // The pages' short date still follows the system's locale, the plain C one here.
+    EXPECT_EQ(desktop.shortDate(QDate(2026, 12, 9)), "9 Dec 2026");
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, SwedishTexts, ::testing::Bool(), [](const auto &info) {

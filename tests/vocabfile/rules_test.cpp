@@ -52,9 +52,27 @@ TEST(Rules, RefusedCharactersTable)
         EXPECT_EQ(refusal->position, row.position) << what;
         EXPECT_EQ(refusal->character, row.character) << what;
         EXPECT_FALSE(refusal->reason.isEmpty()) << what;
+        EXPECT_FALSE(refusal->leftOut.isEmpty()) << what;
     }
     EXPECT_EQ(firstRefused(u"x$", FieldKind::Meaning)->reason,
               QStringLiteral("Tecknet $ skiljer betydelserna åt i filen och kan inte stå i en betydelse."));
+    EXPECT_EQ(firstRefused(u"x$", FieldKind::Meaning)->leftOut,
+              QStringLiteral("tecknet $ togs bort, eftersom det inte kan stå i en betydelse."));
+}
+
+TEST(Rules, WithoutRefusedLeavesOutEveryRefusedCharacterAndNamesTheFirst)
+{
+    const std::tuple<QString, FieldKind, QString, qsizetype> rows[] = {
+        {"hund", FieldKind::Meaning, "hund", -1},
+        {"5 US$ \"$\"", FieldKind::Meaning, "5 US ", 4},
+        {"5 US$", FieldKind::Word, "5 US$", -1},
+        {QString("a") + QChar(0xDC00) + "😀]-", FieldKind::Language1, "a😀", 1},
+    };
+    for (const auto &[text, kind, kept, first] : rows) {
+        std::optional<Refusal> refusal;
+        EXPECT_EQ(withoutRefused(text, kind, &refusal), kept) << text.toStdString();
+        EXPECT_EQ(refusal ? refusal->position : -1, first) << text.toStdString();
+    }
 }
 
 TEST(Rules, SetMeaningAsATableCell)
@@ -149,6 +167,23 @@ TEST(Rules, WarningsPointAtTheRow)
     EXPECT_EQ(found[2].kind, WarningKind::SharedMeaning);
     EXPECT_EQ(found[2].otherRow, 1);
     EXPECT_EQ(found[2].meaning, "dog");
+}
+
+TEST(Rules, AnEmptyLanguageNameIsAWarningOnceThereIsSomething)
+{
+    const std::pair<Document, QStringList> rows[] = {
+        {document({{}, {}}, "", ""), {}},
+        {document({{"hund", {"dog"}}}, "", ""), {"Språk 1: namnet är tomt.", "Språk 2: namnet är tomt."}},
+        {document({}, "Svenska", ""), {"Språk 2: namnet är tomt."}},
+        {document({{"hund", {}}}, "", "Engelska"), {"Språk 1: namnet är tomt.", "Rad 1: ordet har ingen betydelse och frågas aldrig."}},
+    };
+    for (const auto &[doc, expected] : rows) {
+        QStringList texts;
+        for (const Warning &w : warnings(doc))
+            texts << w.text;
+        EXPECT_EQ(texts, expected) << texts.join(" / ").toStdString();
+    }
+    EXPECT_EQ(warnings(document({}, "", "E")).front().kind, WarningKind::EmptyLanguage1);
 }
 
 TEST(Rules, Windows1252MisfitTable)

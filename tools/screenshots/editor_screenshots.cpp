@@ -1,27 +1,63 @@
 // The editor's window with the shipped English vocabulary open, a warning in the status line and
-// the cursor in a cell. Run it under a real X server: tools/take-screenshots.sh does.
+// the cursor in a cell; then its save dialog, the toolkit's own, over a folder of vocabularies.
+// Run it under a real X server: tools/take-screenshots.sh does, under the C.UTF-8 locale, so that
+// the dialog shows its sizes and dates as every program of Plugo writes them whatever the locale.
 #include "editor/glostable.h"
 #include "editor/mainwindow.h"
 #include "editor/vocabularymodel.h"
 #include "platform/product.h"
+#include "platform/qtdesktop.h"
+#include "platform/swedishtexts.h"
 #include "shots.h"
 #include "support/scripteddesktop.h"
 
+#include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QIcon>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+// Everything from a script, but the save dialog is the real one.
+class RealSaveDialog final : public testing_support::ScriptedDesktop {
+public:
+    platform::FileDialogResult saveFileDialog(QWidget *owner, const platform::FileDialogOptions &options) override
+    {
+        return real_.saveFileDialog(owner, options);
+    }
+
+private:
+    platform::QtDesktop real_;
+};
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(platform::programIcon());
+    platform::installSwedishTexts(app);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir folder;
+    // The shipped samples, dated alike so that the picture does not change with the day it is taken.
+    const QDateTime dated(QDate(2026, 12, 9), QTime(13, 14, 59));
+    for (const char *name : {"engelska.gls", "svenska.gls", "tyska.gls"}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile::copy(QStringLiteral(PLUGO_BIN_DIR "/") + QString::fromLatin1(name), path);
+        QFile file(path);
+        if (file.open(QIODevice::ReadWrite))
+            file.setFileTime(dated, QFileDevice::FileModificationTime);
+    }
     const QString path = folder.filePath(QStringLiteral("engelska.gls"));
-    QFile::copy(QStringLiteral(PLUGO_BIN_DIR "/engelska.gls"), path);
 
-    testing_support::ScriptedDesktop desktop;
+    RealSaveDialog desktop;
     desktop.folder = folder.path();
     editor::MainWindow window(desktop);
     window.move(40, 40);
@@ -37,7 +73,27 @@ int main(int argc, char **argv)
     window.table().setFocus();
     window.activateWindow();
     settle();
-    const bool ok = save(window.grab(), out + QStringLiteral("/editor.png"));
+    bool ok = save(window.grab(), out + QStringLiteral("/editor.png"));
+
+    // "Spara som…" proposes the file's name; the dialog opens in the working folder, here the samples'.
+    // The picture is taken once it lists them.
+    QDir::setCurrent(folder.path());
+    bool dialogShot = false;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        poll.stop();
+        const auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        const bool listed = QTest::qWaitFor([&] { return view && view->model()->rowCount(view->rootIndex()) >= 3; });
+        settle();
+        dialogShot = listed && save(dialog->grab(), out + QStringLiteral("/editor-save-dialog.png"));
+        dialog->reject();
+    });
+    poll.start();
+    window.findChild<QAction *>(QStringLiteral("mnuSparaSom"))->trigger();
     window.undoStack().setClean();
-    return ok ? 0 : 1;
+    return ok && dialogShot ? 0 : 1;
 }
