@@ -3,6 +3,10 @@
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using platform::decodeWindows1252;
 using platform::encodeWindows1252;
 
@@ -38,6 +42,22 @@ TEST(Windows1252, DecodesEveryByteLikeIcu)
         EXPECT_EQ(ours.at(b).unicode(), theirs.at(0).unicode()) << "byte " << b;
     }
 }
+
+#ifdef Q_OS_WIN
+// Where the files come from: Windows' own code page 1252, every byte the same both ways.
+TEST(Windows1252, DecodesAndEncodesEveryByteLikeWindows)
+{
+    const QByteArray bytes = allBytes();
+    wchar_t wide[256];
+    ASSERT_EQ(MultiByteToWideChar(1252, 0, bytes.constData(), 256, wide, 256), 256);
+    EXPECT_EQ(decodeWindows1252(bytes), QString::fromWCharArray(wide, 256));
+    char narrow[256];
+    BOOL lossy = FALSE;
+    ASSERT_EQ(WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide, 256, narrow, 256, nullptr, &lossy), 256);
+    EXPECT_FALSE(lossy);
+    EXPECT_EQ(*encodeWindows1252(QString::fromWCharArray(wide, 256)), QByteArray(narrow, 256));
+}
+#endif
 
 TEST(Windows1252, SwedishLettersAndEuro)
 {
