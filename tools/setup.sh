@@ -11,7 +11,7 @@ PLUGO_PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev python3
-  curl desktop-file-utils llvm file
+  curl desktop-file-utils llvm file valgrind
   nginx-light
 )
 

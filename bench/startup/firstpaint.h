@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+
+// The size of the trainer's main window as it shows: its controls' area and the menu bar above it.
+inline const QSize kTrainerWindowSize(578, 212);
 
 // Reports the first time a window has been painted: prints "painted" once the paint events of its
 // first update have run, then ends the process at once.

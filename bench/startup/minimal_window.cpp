@@ -5,7 +5,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.resize(578, 194);
+    window.resize(kTrainerWindowSize);
     FirstPaint probe(window);
     window.show();
     return app.exec();

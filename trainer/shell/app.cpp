@@ -20,17 +20,18 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
 {
 #ifdef PLUGO_WARM_FONTCONFIG
     // Reading the font configuration is the largest single cost of the first paint; it needs nothing
-    // from Qt, so it runs on the second core while the application connects to the display.
+    // from Qt, so it runs on the second core while the application connects to the display and reads
+    // the icon and the translations, none of which touches a font.
     std::thread fonts([] { FcInit(); });
 #endif
     QApplication app(argc, argv);
-#ifdef PLUGO_WARM_FONTCONFIG
-    fonts.join();
-#endif
     QApplication::setApplicationName(QStringLiteral("plugo"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(platform::programIcon());
     platform::installSwedishTexts(app);
+#ifdef PLUGO_WARM_FONTCONFIG
+    fonts.join();
+#endif
 
     platform::QtDesktop desktop;
     modulePlugo module;
