@@ -21,7 +21,7 @@ plugo_windows_build() {
     -DPLUGO_WINDOWS_PREFIXES="$prefixes" \
     -DQT_HOST_PATH=/usr \
     -DCMAKE_BUILD_TYPE=Release \
-    -DPLUGO_BUILD_BENCH=OFF \
+    -DPLUGO_BUILD_BENCH=ON \
     "$@" >/dev/null &&
     cmake --build "$PLUGO_WINDOWS_BUILD" --parallel
 }
@@ -39,6 +39,7 @@ plugo_windows_tests() {
   export WINEPREFIX=$PLUGO_WINDOWS_BUILD/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   # The prefix is made once, before tests start in parallel, and one Wine server serves them all.
   plugo_wine cmd /c exit 0 >/dev/null 2>&1 || true
+  wineserver --wait || true
   wineserver --persistent=60 || true
   ctest --test-dir "$PLUGO_WINDOWS_BUILD" --output-on-failure --parallel "$jobs" || status=$?
   wineserver --kill || true
