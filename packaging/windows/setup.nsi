@@ -21,7 +21,7 @@ InstallDirRegKey HKLM "${PLUGO_UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "PlugoPro ${PLUGO_VERSION_TEXT} har installerats i $INSTDIR.$\r$\n$\r$\nProgrammen finns på Start-menyn under PlugoPro, och glosfiler (*.gls) öppnas med ${PLUGO_NAME_editor}.$\r$\n$\r$\nKlicka på Slutför för att avsluta guiden."
+!define MUI_FINISHPAGE_TEXT "PlugoPro ${PLUGO_VERSION_TEXT} har installerats i mappen$\r$\n$INSTDIR$\r$\n$\r$\nProgrammen finns på Start-menyn under PlugoPro, och glosfiler (*.gls) öppnas med ${PLUGO_NAME_editor}.$\r$\n$\r$\nKlicka på Slutför för att avsluta guiden."
 !insertmacro MUI_PAGE_FINISH
 !insertmacro PLUGO_UNINSTALL_PAGES
 !insertmacro MUI_LANGUAGE "Swedish"

@@ -31,7 +31,7 @@ BrandingText "PlugoPro ${PLUGO_VERSION_TEXT}"
 
 !define MUI_WELCOMEPAGE_TITLE "Uppdatera ${PLUGO_THIS_NAME}"
 InstallButtonText "Uppdatera"
-!define MUI_WELCOMEPAGE_TEXT "Den här guiden ersätter ${PLUGO_THIS_WHAT} i $INSTDIR med den nya versionen.$\r$\n$\r$\nDe andra programmen och dina egna filer lämnas som de är.$\r$\n$\r$\nKlicka på Uppdatera för att börja."
+!define MUI_WELCOMEPAGE_TEXT "Den här guiden ersätter ${PLUGO_THIS_WHAT} med den nya versionen, i mappen$\r$\n$INSTDIR$\r$\n$\r$\nDe andra programmen och dina egna filer lämnas som de är.$\r$\n$\r$\nKlicka på Uppdatera för att börja."
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_HEADER_TEXT "Uppdaterar"
 !define MUI_PAGE_HEADER_SUBTEXT "Var vänlig vänta medan ${PLUGO_THIS_NAME} uppdateras."
@@ -41,7 +41,7 @@ InstallButtonText "Uppdatera"
 !define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "${PLUGO_THIS_NAME} har inte uppdaterats."
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TITLE "${PLUGO_THIS_NAME} är uppdaterat"
-!define MUI_FINISHPAGE_TEXT "${PLUGO_THIS_WHAT} i $INSTDIR har ersatts med den nya versionen.$\r$\n$\r$\nKlicka på Slutför för att avsluta guiden."
+!define MUI_FINISHPAGE_TEXT "${PLUGO_THIS_WHAT} har ersatts med den nya versionen, i mappen$\r$\n$INSTDIR$\r$\n$\r$\nKlicka på Slutför för att avsluta guiden."
 !insertmacro MUI_PAGE_FINISH
 !if "${PLUGO_PROGRAM}" == "plugo"
   !include "uninstall.nsh"

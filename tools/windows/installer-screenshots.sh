@@ -28,7 +28,8 @@ fi
 out=$(mkdir -p "${2:-$PLUGO_ROOT/docs}" && cd "${2:-$PLUGO_ROOT/docs}" && pwd)
 scratch=$(mktemp -d /tmp/plugo-installer-shots.XXXXXX)
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-export LC_ALL=sv_SE.UTF-8
+# Only Wine's: the shell has no such locale, and needs none.
+wine() { LC_ALL=sv_SE.UTF-8 command wine "$@"; }
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   rm -rf "$scratch"
@@ -60,14 +61,13 @@ until_true() {
 }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 has_window() { [ -n "$(window "$1")" ]; }
-window_count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
-more_windows() { [ "$(window_count "$1")" -gt "$2" ]; }
-# shot NAME: the screen, cut down to what is on it (the screen is black around the windows). A
-# moment first, for the page to be drawn whole.
+# shot NAME WINDOW: the screen where the window is (with what lies over it, a question), after a
+# moment for the page to be drawn whole.
 shot() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
   sleep 1
-  import -window root "$scratch/screen.png"
-  convert "$scratch/screen.png" -trim +repage "$out/$1.png"
+  eval "$(xdotool getwindowgeometry --shell "$2")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"
   echo "$out/$1.png"
 }
 press_enter() { xdotool windowfocus --sync "$1" key Return; }
@@ -77,15 +77,15 @@ wine "$packages/plugo-$version-setup.exe" >/dev/null 2>&1 &
 setup=$!
 until_true 60 has_window "^PlugoPro $version Installation\$"
 wizard=$(window "^PlugoPro $version Installation\$")
-shot installer-welcome
+shot installer-welcome "$wizard"
 press_enter "$wizard"
-shot installer-folder
+shot installer-folder "$wizard"
 press_enter "$wizard"
 until_true 120 test -f "$folder/uninstall.exe"
 until_true 60 test -n "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plugo' /v EstimatedSize 2>/dev/null)"
-shot installer-finish
+shot installer-finish "$wizard"
 press_enter "$wizard"
-wait "$setup"
+wait "$setup" || { echo "screenshots: the setup ended with $?" >&2; exit 1; }
 
 echo "-- the trainer's update installer, while the trainer is open"
 (cd "$folder" && exec wine 'C:\Program Files\Plugo\plugo.exe' >/dev/null 2>&1) &
@@ -98,24 +98,23 @@ wine "$packages/plugo_upd.exe" >/dev/null 2>&1 &
 update=$!
 until_true 60 has_window '^Uppdatera PlugoPro$'
 wizard=$(window '^Uppdatera PlugoPro$')
-xdotool windowunmap "$trainer_window"
-shot update-welcome
-windows=$(window_count '.')
+shot update-welcome "$wizard"
+# The question is the installer's second window of that name.
+question() { xdotool search --onlyvisible --name '^Uppdatera PlugoPro$' 2>/dev/null | grep -v -x "$wizard" | head -n 1; }
+has_question() { [ -n "$(question)" ]; }
 press_enter "$wizard"
-until_true 60 more_windows '.' "$windows"
-question=$(xdotool search --onlyvisible --name '.' | tail -n 1)
-xdotool windowmap "$trainer_window"
-shot update-open
+until_true 60 has_question
+shot update-open "$wizard"
 wine taskkill /IM plugo.exe >/dev/null 2>&1 || true
 wait "$trainer" || true
-press_enter "$question"
-until_true 60 eval '! more_windows . "$windows"'
-shot update-finish
+press_enter "$(question)"   # "Försök igen"
+until_true 60 eval '! has_question'
+shot update-finish "$wizard"
 press_enter "$wizard"
-wait "$update"
+wait "$update" || { echo "screenshots: plugo_upd.exe ended with $?" >&2; exit 1; }
 
 echo "-- the uninstaller"
 wine "$folder/uninstall.exe" >/dev/null 2>&1 &
 until_true 60 has_window 'PlugoPro'
-shot uninstall-confirm
+shot uninstall-confirm "$(window 'PlugoPro')"
 wineserver -k

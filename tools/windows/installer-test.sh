@@ -52,6 +52,8 @@ trap cleanup EXIT
 if [ "$1" = "--standin" ]; then
   build=$scratch/build
   "$here/standin/make-standin.sh" "$build" >/dev/null
+  # Built long ago, so that a file dated when it was packed or installed shows.
+  touch -d '2025-11-02 10:00:00' "$build/bin"/*
 else
   build=$(cd "$1" && pwd)
 fi
@@ -174,6 +176,8 @@ done
 for name in "${data[@]}"; do cp "$build/bin/$name" "$reference/"; done
 
 same_as_shipped() { cmp -s "$reference/$1" "$2/$1"; }
+# The updater dates the installed programs: they keep the time they were built.
+dated_as_built() { [ "$(stat -c %Y "$2/$1")" = "$(stat -c %Y "$build/bin/$1")" ]; }
 mark() { printf 'an older %s\n' "$1" >"$2/$1"; }
 is_marked() { [ "$(cat "$2/$1" 2>/dev/null)" = "an older $1" ]; }
 
@@ -182,6 +186,7 @@ check_installed() {
   local folder=$1 name
   for name in "${programs[@]/%/.exe}" "${data[@]}"; do
     expect "$name installed in $folder as shipped" same_as_shipped "$name" "$folder"
+    expect "$name installed in $folder with the time it was built" dated_as_built "$name" "$folder"
   done
   expect "the uninstaller is in $folder" test -f "$folder/uninstall.exe"
   local extra
@@ -358,6 +363,7 @@ rc=0; run_windows msiexec /i "$msi" /qn || rc=$?
 expect "msiexec /i /qn ends with 0 (was $rc)" test "$rc" = 0
 for name in "${programs[@]/%/.exe}" "${data[@]}"; do
   expect "the MSI installed $name as shipped" same_as_shipped "$name" "$default"
+  expect "the MSI installed $name with the time it was built" dated_as_built "$name" "$default"
 done
 expect "the MSI names its folder for the update installers" test "$(reg_value 'HKLM\Software\Plugo' InstallLocation)" = 'C:\Program Files\Plugo\'
 expect "the MSI: .gls is a Plugo glosfil" test "$(reg_value 'HKLM\Software\Classes\.gls')" = "Plugo.Glosfil"

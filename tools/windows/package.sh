@@ -72,9 +72,15 @@ done
 for name in "${data[@]}"; do
   cp "$bin/$name" "$work/stage/"
 done
+# The installers give each file the time it has here, and the updater compares a program's date
+# with the server's: the programs keep the time they were built, not the time they were packed.
+for name in "${PLUGO_WINDOWS_PROGRAMS[@]/%/.exe}" "${data[@]}"; do
+  touch -r "$bin/$name" "$work/stage/$name"
+done
 if [ -n "$signing" ]; then
   for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
     "$signing" "$work/stage/$program.exe"
+    touch -r "$bin/$program.exe" "$work/stage/$program.exe"
   done
 fi
 
