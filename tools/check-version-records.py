@@ -519,6 +519,20 @@ def check_mime_database(root, mime_tool, cache_tool):
                                  + (f": {said}" if said else ""))
 
 
+# ---- the project's one version number --------------------------------------------------------
+
+def check_project_version(root):
+    """packaging/version.cmake declares the project and every package; the records must agree."""
+    path = root / "packaging" / "version.cmake"
+    found = re.search(r"^set\(PLUGO_VERSION\s+(\d+)\.(\d+)\)", path.read_text(encoding="utf-8"), re.MULTILINE)
+    if not found:
+        fail(path, "does not set PLUGO_VERSION to MAJOR.MINOR")
+        return
+    text = f"{int(found.group(1))}.{int(found.group(2)):02d}"
+    if text != VERSION:
+        fail(path, f"gives the version {text}, while the records say {VERSION}")
+
+
 # ---- the application version in the programs' mains -----------------------------------------
 
 def check_main(root, program):
@@ -566,6 +580,7 @@ def main():
     cache_tool = shutil.which("update-desktop-database")
 
     check_icon(root)
+    check_project_version(root)
     for program in PROGRAMS:
         check_rc_text(root, program)
         if llvm_rc:

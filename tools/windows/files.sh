@@ -1,0 +1,26 @@
+# What the Windows packages hold and need; sourced by package.sh and installer-test.sh after
+# tools/setup.sh (which sets PLUGO_ROOT).
+
+PLUGO_WINDOWS_PROGRAMS=(plugo editor update)
+
+# Debian's packages that make the installers: NSIS for the .exe installers, wixl (msitools) for the
+# MSI, osslsigncode for signing, the MinGW binutils for stripping the programs.
+PLUGO_WINDOWS_PACKAGING_PACKAGES=(nsis wixl osslsigncode binutils-mingw-w64-x86-64)
+
+# The data files that ship beside the programs: those data/CMakeLists.txt copies into bin/ (the
+# same patterns), named from the source folder so that nothing a program wrote into bin/ (its
+# report, settings, a vocabulary of one's own) ever ships.
+plugo_windows_data_files() {
+  (cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) \
+    -printf '%f\n' | LC_ALL=C sort)
+}
+
+# plugo_windows_strip PROGRAM OUTPUT: a stripped copy of a Windows program. Stripping writes the
+# time of the strip into the program's header unless told another; this keeps the time the
+# program was linked, so the same program always strips to the same bytes.
+plugo_windows_strip() {
+  local header linked
+  header=$(od -A n -t u4 -j 60 -N 4 "$1" | tr -d ' ')
+  linked=$(od -A n -t u4 -j $((header + 8)) -N 4 "$1" | tr -d ' ')
+  SOURCE_DATE_EPOCH=$linked x86_64-w64-mingw32-strip --strip-unneeded -o "$2" "$1"
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Lays out a stand-in Windows build folder, BUILD/bin/ as the real Windows build makes it, but with
+# small programs in place of plugo.exe, editor.exe and update.exe: each shows a window titled
+# "plugo stand-in NAME build STAMP" until it is closed, and carries the program's real version
+# record and icon. With it the installers can be made and tried without the Windows toolkit.
+#
+#   tools/windows/standin/make-standin.sh BUILD [STAMP]     (STAMP defaults to 1)
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../../setup.sh
+source "$here/../../setup.sh"
+# shellcheck source=../files.sh
+source "$here/../files.sh"
+
+[ $# -ge 1 ] || { echo "usage: make-standin.sh BUILD [STAMP]" >&2; exit 2; }
+build=$1
+stamp=${2:-1}
+[[ $stamp =~ ^[A-Za-z0-9.]+$ ]] || { echo "make-standin: STAMP is letters, digits and dots" >&2; exit 2; }
+PLUGO_PACKAGES+=(gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+plugo_install_packages
+
+mkdir -p "$build/bin" "$build/standin-objects"
+for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
+  x86_64-w64-mingw32-windres -I "$PLUGO_ROOT/data/icons" "$PLUGO_ROOT/packaging/$program.rc" \
+    -O coff -o "$build/standin-objects/$program-rc.o"
+  x86_64-w64-mingw32-gcc-posix -O2 -Wall -Wextra -Werror -mwindows \
+    "-DSTANDIN_NAME=\"$program\"" "-DSTANDIN_STAMP=\"$stamp\"" \
+    "$here/standin.c" "$build/standin-objects/$program-rc.o" -o "$build/bin/$program.exe"
+done
+rm -rf "$build/standin-objects"
+while IFS= read -r name; do
+  cp "$PLUGO_ROOT/data/$name" "$build/bin/"
+done < <(plugo_windows_data_files)
