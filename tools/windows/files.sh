@@ -7,12 +7,17 @@ PLUGO_WINDOWS_PROGRAMS=(plugo editor update)
 # MSI, osslsigncode for signing, the MinGW binutils for stripping the programs.
 PLUGO_WINDOWS_PACKAGING_PACKAGES=(nsis wixl osslsigncode binutils-mingw-w64-x86-64)
 
+# The toolkit's Swedish catalogue: Windows has no system Qt to read it from, so the Windows build
+# puts the host's copy (qt6-translations-l10n) beside the programs.
+PLUGO_WINDOWS_CATALOGUE=qt_sv.qm
+PLUGO_WINDOWS_CATALOGUE_SOURCE=/usr/share/qt6/translations/$PLUGO_WINDOWS_CATALOGUE
+
 # The data files that ship beside the programs: those data/CMakeLists.txt copies into bin/ (the
 # same patterns), named from the source folder so that nothing a program wrote into bin/ (its
-# report, settings, a vocabulary of one's own) ever ships.
+# report, settings, a vocabulary of one's own) ever ships; and the catalogue.
 plugo_windows_data_files() {
-  (cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) \
-    -printf '%f\n' | LC_ALL=C sort)
+  { (cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) \
+    -printf '%f\n'); echo "$PLUGO_WINDOWS_CATALOGUE"; } | LC_ALL=C sort
 }
 
 # plugo_windows_strip PROGRAM OUTPUT: a stripped copy of a Windows program. Stripping writes the

@@ -3,6 +3,7 @@
 # update.exe and every data file beside them:
 #
 #   tools/windows/package.sh BUILD            (./run package windows calls it after the build)
+#   tools/windows/package.sh BUILD NAME...    only the installers named, such as plugo_upd.exe
 #
 # into BUILD/packages/:
 #   plugo-VERSION-setup.exe   the whole installation (NSIS), pages in Swedish
@@ -22,11 +23,14 @@ source "$here/../setup.sh"
 # shellcheck source=files.sh
 source "$here/files.sh"
 
-if [ $# -ne 1 ] || [ ! -d "$1" ]; then
-  echo "usage: tools/windows/package.sh BUILD-FOLDER   (its bin/ holds the Windows programs)" >&2
+if [ $# -lt 1 ] || [ ! -d "$1" ]; then
+  echo "usage: tools/windows/package.sh BUILD-FOLDER [INSTALLER...]   (its bin/ holds the Windows programs)" >&2
   exit 2
 fi
 build=$(cd "$1" && pwd)
+only=("${@:2}")
+# wanted NAME: true when NAME is to be made (every installer when none was named).
+wanted() { [ ${#only[@]} -eq 0 ] || printf '%s\n' "${only[@]}" | grep -q -x -F -- "$1"; }
 bin=$build/bin
 out=$build/packages
 
@@ -156,25 +160,28 @@ nsis() {
   made+=("$output")
 }
 
-rm -f "$out"/plugo-*-setup.exe "$out"/*_upd.exe "$out"/plugo-*.msi
-nsis "$out/plugo-$version_text-setup.exe" setup.nsi
+if wanted "plugo-$version_text-setup.exe"; then
+  nsis "$out/plugo-$version_text-setup.exe" setup.nsi
+fi
 for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
-  nsis "$out/${program}_upd.exe" "-DPLUGO_PROGRAM=$program" update.nsi
+  wanted "${program}_upd.exe" && nsis "$out/${program}_upd.exe" "-DPLUGO_PROGRAM=$program" update.nsi
 done
 
 # wixl takes file names relative to the folder it runs in.
 msi=$work/plugo-$version_text.msi
-cp "$icon" "$work/plugo.ico"
-if ! (cd "$work" && wixl -a x64 -o "$msi" -D "VersionText=$version_text" -D "VersionQuad=$version_quad" \
-  -D Stage=stage -D Icon=plugo.ico "$sources/plugo.wxs" files.wxs) >"$work/wixl.log" 2>&1 ||
-  grep -q -e WARNING -e CRITICAL "$work/wixl.log"; then
-  cat "$work/wixl.log" >&2
-  echo "package: wixl failed for the MSI" >&2
-  exit 1
+if wanted "plugo-$version_text.msi"; then
+  cp "$icon" "$work/plugo.ico"
+  if ! (cd "$work" && wixl -a x64 -o "$msi" -D "VersionText=$version_text" -D "VersionQuad=$version_quad" \
+    -D Stage=stage -D Icon=plugo.ico "$sources/plugo.wxs" files.wxs) >"$work/wixl.log" 2>&1 ||
+    grep -q -e WARNING -e CRITICAL "$work/wixl.log"; then
+    cat "$work/wixl.log" >&2
+    echo "package: wixl failed for the MSI" >&2
+    exit 1
+  fi
+  [ -n "$signing" ] && "$signing" "$msi"
+  mv -f "$msi" "$out/"
+  made+=("$out/plugo-$version_text.msi")
 fi
-[ -n "$signing" ] && "$signing" "$msi"
-mv -f "$msi" "$out/"
-made+=("$out/plugo-$version_text.msi")
 
 [ -n "$signing" ] || echo "(not signed: set PLUGO_SIGN_CERT and PLUGO_SIGN_KEY to sign; see tools/windows/sign.sh)" >&2
 printf '%s\n' "${made[@]}"

@@ -29,5 +29,9 @@ for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
 done
 rm -rf "$build/standin-objects"
 while IFS= read -r name; do
-  cp "$PLUGO_ROOT/data/$name" "$build/bin/"
+  if [ "$name" = "$PLUGO_WINDOWS_CATALOGUE" ]; then
+    cp "$PLUGO_WINDOWS_CATALOGUE_SOURCE" "$build/bin/"
+  else
+    cp "$PLUGO_ROOT/data/$name" "$build/bin/"
+  fi
 done < <(plugo_windows_data_files)
