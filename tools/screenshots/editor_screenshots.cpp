@@ -74,6 +74,11 @@ int main(int argc, char **argv)
     window.activateWindow();
     settle();
     bool ok = save(window.grab(), out + QStringLiteral("/editor.png"));
+#ifdef Q_OS_WIN
+    // Windows shows its own file dialog, not the toolkit's, which is the one pictured here.
+    window.undoStack().setClean();
+    return ok ? 0 : 1;
+#endif
 
     // "Spara som…" proposes the file's name; the dialog opens in the working folder, here the samples'.
     // The picture is taken once it lists them.
