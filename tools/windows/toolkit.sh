@@ -36,14 +36,16 @@ host_version() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null; }
 # One folder per component and version (and compiler), with a stamp written last.
 component_dir() { echo "$cache/$1_$2_mingw-gcc$(${triplet}-gcc-posix -dumpversion 2>/dev/null || echo unknown)"; }
 
-qt_version() { host_version qt6-base-dev; }
-curl_version() { host_version libcurl4-openssl-dev; }
-gtest_version() { host_version libgtest-dev; }
+# component_prefix SOURCE-PACKAGE:HOST-PACKAGE: where the component is installed; the source
+# package is built at the version of the host's package, which the Linux build uses.
+component_prefix() { echo "$(component_dir "${1%%:*}" "$(host_version "${1#*:}")")/prefix"; }
 
 all_prefixes() {
-  echo "$(component_dir qt6-base "$(qt_version)")/prefix"
-  echo "$(component_dir curl "$(curl_version)")/prefix"
-  echo "$(component_dir googletest "$(gtest_version)")/prefix"
+  local component
+  # Qt first, as the build's search order has it.
+  for component in qt6-base:qt6-base-dev curl:libcurl4-openssl-dev googletest:libgtest-dev; do
+    component_prefix "$component"
+  done
 }
 
 all_built() {
@@ -131,41 +133,69 @@ progress() {
   done >"$1"
 }
 
-build_qt() {
-  local version dir src
-  version=$(qt_version)
-  dir=$(component_dir qt6-base "$version")
+# build_component SOURCE-PACKAGE HOST-PACKAGE NAME CMAKE-OPTIONS...: Debian's source of the
+# package, of the host package's version and with Debian's patches, patched further by
+# tools/windows/SOURCE-PACKAGE-*.patch if there are any, configured with the options for
+# $triplet, built and installed into its cache folder; nothing when it is there already.
+build_component() {
+  local package=$1 host=$2 name=$3 version dir src patch
+  shift 3
+  version=$(host_version "$host")
+  dir=$(component_dir "$package" "$version")
   [ -f "$dir/done" ] && return 0
-  [ -n "$version" ] || { step="Qt: qt6-base-dev is not installed"; fail; }
+  [ -n "$version" ] || { step="$name: $host is not installed"; fail; }
   rm -rf "$dir" && mkdir -p "$dir"
   log=$dir/fetch.log
-  step="Qt: fetching Debian's qt6-base source, version $version (the host Qt's)"
+  step="$name: fetching Debian's $package source, version $version (the host's $host)"
   echo "== $step"
-  fetch_source qt6-base "$version" "$dir/src" || fail
-  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+  fetch_source "$package" "$version" "$dir/src" || fail
+  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name "${package}-*" | head -n 1)
   [ -n "$src" ] || fail
-  local patch
-  for patch in "$here"/qt6-base-*.patch; do
+  for patch in "$here/$package"-*.patch; do
     [ -f "$patch" ] || continue
-    step="Qt: applying $(basename "$patch")"
+    step="$name: applying $(basename "$patch")"
     patch -d "$src" -p1 --forward <"$patch" >>"$log" 2>&1 || fail
   done
   log=$dir/configure.log
-  step="Qt: configuring a static build for $triplet"
+  step="$name: configuring a static build for $triplet"
   echo "== $step"
-  local multiarch
-  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
-  # Only what the programs and their tests use; the rest off, the bundled third-party libraries in.
-  # The +dfsg tarball has no wintab, so no tablet events; with OpenGL off, dynamic GL must go too.
   cmake -S "$src" -B "$dir/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
     -DBUILD_SHARED_LIBS=OFF \
+    "$@" >"$log" 2>&1 || fail
+  log=$dir/build.log
+  step="$name: building"
+  echo "== $step"
+  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
+  log=$dir/install.log
+  step="$name: installing into $dir/prefix"
+  cmake --install "$dir/build" >"$log" 2>&1 || fail
+  rm -rf "$dir/build" "$dir/src"
+  date -u +%FT%TZ >"$dir/done"
+}
+
+build_all() {
+  local multiarch
+  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+  build_component googletest libgtest-dev GoogleTest -DBUILD_GMOCK=ON -Dgtest_build_tests=OFF
+  # CMake rather than configure: it installs a package configuration that carries curl's own
+  # Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it. HTTP only,
+  # with Schannel, Windows' own TLS.
+  build_component curl libcurl4-openssl-dev curl \
+    -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF \
+    -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
+    -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF \
+    -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DENABLE_UNIX_SOCKETS=OFF \
+    -DCURL_DISABLE_LDAP=ON -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none
+  # Qt (about 1000 steps, most of an hour on two cores): only what the programs and their tests use,
+  # the rest off, the bundled third-party libraries in. The host's moc, rcc and uic serve. The
+  # +dfsg tarball has no wintab, so no tablet events; with OpenGL off, dynamic GL must go too.
+  build_component qt6-base qt6-base-dev Qt \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DQT_GENERATE_SBOM=OFF \
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
@@ -173,90 +203,7 @@ build_qt() {
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF \
-    -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON \
-    >"$log" 2>&1 || fail
-  log=$dir/build.log
-  step="Qt: building (about 1000 steps; most of an hour on two cores)"
-  echo "== $step"
-  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
-  log=$dir/install.log
-  step="Qt: installing into $dir/prefix"
-  echo "== $step"
-  cmake --install "$dir/build" >"$log" 2>&1 || fail
-  rm -rf "$dir/build" "$dir/src"
-  date -u +%FT%TZ >"$dir/done"
-}
-
-build_curl() {
-  local version dir src
-  version=$(curl_version)
-  dir=$(component_dir curl "$version")
-  [ -f "$dir/done" ] && return 0
-  [ -n "$version" ] || { step="curl: libcurl4-openssl-dev is not installed"; fail; }
-  rm -rf "$dir" && mkdir -p "$dir"
-  log=$dir/fetch.log
-  step="curl: fetching Debian's curl source, version $version (the host libcurl's)"
-  echo "== $step"
-  fetch_source curl "$version" "$dir/src" || fail
-  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'curl-*' | head -n 1)
-  [ -n "$src" ] || fail
-  log=$dir/configure.log
-  step="curl: configuring a static HTTP-only build with Schannel for $triplet"
-  echo "== $step"
-  # CMake rather than configure: it installs a package configuration that carries curl's own
-  # Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it.
-  cmake -S "$src" -B "$dir/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
-    -DBUILD_SHARED_LIBS=OFF -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF \
-    -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
-    -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF \
-    -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DENABLE_UNIX_SOCKETS=OFF \
-    -DCURL_DISABLE_LDAP=ON -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none \
-    >"$log" 2>&1 || fail
-  log=$dir/build.log
-  step="curl: building"
-  echo "== $step"
-  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
-  log=$dir/install.log
-  step="curl: installing into $dir/prefix"
-  cmake --install "$dir/build" >"$log" 2>&1 || fail
-  rm -rf "$dir/build" "$dir/src"
-  date -u +%FT%TZ >"$dir/done"
-}
-
-build_gtest() {
-  local version dir src
-  version=$(gtest_version)
-  dir=$(component_dir googletest "$version")
-  [ -f "$dir/done" ] && return 0
-  [ -n "$version" ] || { step="GoogleTest: libgtest-dev is not installed"; fail; }
-  rm -rf "$dir" && mkdir -p "$dir"
-  log=$dir/fetch.log
-  step="GoogleTest: fetching Debian's googletest source, version $version (the host's)"
-  echo "== $step"
-  fetch_source googletest "$version" "$dir/src" || fail
-  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name 'googletest-*' | head -n 1)
-  [ -n "$src" ] || fail
-  log=$dir/configure.log
-  step="GoogleTest: configuring for $triplet"
-  echo "== $step"
-  cmake -S "$src" -B "$dir/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
-    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -Dgtest_build_tests=OFF \
-    >"$log" 2>&1 || fail
-  log=$dir/build.log
-  step="GoogleTest: building"
-  echo "== $step"
-  cmake --build "$dir/build" --parallel 2>&1 | progress "$log" || fail
-  log=$dir/install.log
-  step="GoogleTest: installing into $dir/prefix"
-  cmake --install "$dir/build" >"$log" 2>&1 || fail
-  rm -rf "$dir/build" "$dir/src"
-  date -u +%FT%TZ >"$dir/done"
+    -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON
 }
 
 step="installing Debian's packages for the Windows build"
@@ -271,9 +218,7 @@ if ! all_built; then
   mkdir -p "$apt_dir"
   prepare_sources >"$log" 2>&1 || fail
   log=""
-  build_gtest >&2
-  build_curl >&2
-  build_qt >&2
+  build_all >&2
   echo "== The Windows toolkit took $(( ($(date +%s) - started) / 60 )) minutes; it is in $cache ($(du -sh "$cache" | cut -f1))." >&2
 fi
 all_prefixes
