@@ -160,6 +160,11 @@ nsis() {
   made+=("$output")
 }
 
+# Making them all: what an earlier version left here goes first, so that packages/ holds one
+# release and no older one is published beside it by mistake.
+if [ ${#only[@]} -eq 0 ]; then
+  rm -f "$out"/plugo-*-setup.exe "$out"/*_upd.exe "$out"/plugo-*.msi
+fi
 if wanted "plugo-$version_text-setup.exe"; then
   nsis "$out/plugo-$version_text-setup.exe" setup.nsi
 fi
