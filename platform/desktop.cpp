@@ -17,6 +17,15 @@ QString Desktop::userDataFolder() const
     return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
 
+QString Desktop::downloadsFolder() const
+{
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString folder = !downloads.isEmpty() && QFileInfo(downloads).isDir()
+                               ? downloads
+                               : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return QDir::toNativeSeparators(folder);
+}
+
 bool Desktop::isFolderWritable(const QString &folder) const
 {
     // Asking the file system's permissions is not enough (a read-only mount, an administrator's

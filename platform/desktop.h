@@ -30,6 +30,8 @@ struct FileDialogOptions {
     QString presetName;
     // Save dialogs only: ask before an existing file is replaced.
     bool confirmOverwrite = false;
+    // The folder the dialog shows first; empty for the toolkit's own choice.
+    QString startFolder{};
 };
 
 struct FileDialogResult {
@@ -85,6 +87,9 @@ public:
     // The user's own folder for the program's files: the XDG data home on Linux, the local
     // application data folder on Windows.
     virtual QString userDataFolder() const;
+
+    // Where the user's downloads go: the desktop's download folder, else the home folder.
+    virtual QString downloadsFolder() const;
 
     // True when files can be created in the folder.
     virtual bool isFolderWritable(const QString &folder) const;

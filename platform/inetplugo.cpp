@@ -26,6 +26,7 @@ struct InetPlugo::Job {
     QByteArray url;
     bool toFile = false;
     QString path;
+    BodyCheck *check = nullptr;
     long connectTimeoutMs = 60000;
     long stallSeconds = 60;
     qint64 textLimit = 0;
@@ -55,6 +56,7 @@ struct InetPlugo::Job {
     bool complete = false;
     bool aborted = false;
     bool saved = false;
+    bool refused = false;
     long status = 0;
 };
 
@@ -167,6 +169,10 @@ size_t onBody(char *data, size_t size, size_t count, void *userdata)
     job.bytes += static_cast<qint64>(length);
     if (!job.keepBody)
         return length;
+    if (job.check && !job.check->take(QByteArrayView(data, static_cast<qsizetype>(length)))) {
+        job.refused = true;
+        return 0;
+    }
     return job.file->write(QByteArrayView(data, static_cast<qsizetype>(length))) ? length : 0;
 }
 
@@ -263,7 +269,9 @@ void work(Job &job)
         job.complete = true;
         post(job, StateResponseReceived);
         if (job.file) {
-            job.saved = job.keepBody && job.bytes > 0 && job.file->commit();
+            if (job.keepBody && job.check && !job.check->acceptWhole())
+                job.refused = true;
+            job.saved = job.keepBody && !job.refused && job.bytes > 0 && job.file->commit();
             if (!job.saved)
                 job.file->cancel();
         }
@@ -310,12 +318,14 @@ TextReply InetPlugo::openText()
     run(job);
     reply.complete = job->complete;
     reply.status = static_cast<int>(job->status);
-    if (reply.complete)
+    if (reply.complete) {
         reply.text = decodeWindows1252(job->body);
+        reply.bytes = job->body;
+    }
     return reply;
 }
 
-FileReply InetPlugo::saveUrl(const QString &url, const QString &path)
+FileReply InetPlugo::saveUrl(const QString &url, const QString &path, BodyCheck *check)
 {
     FileReply reply;
     if (busy())
@@ -324,12 +334,14 @@ FileReply InetPlugo::saveUrl(const QString &url, const QString &path)
     job->url = url.toUtf8();
     job->toFile = true;
     job->path = path;
+    job->check = check;
     run(job);
     reply.complete = job->complete;
     reply.aborted = job->aborted;
     reply.saved = job->saved;
     reply.status = static_cast<int>(job->status);
     reply.bytes = job->bytes;
+    reply.refused = job->refused;
     return reply;
 }
 

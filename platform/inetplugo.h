@@ -32,7 +32,8 @@ public:
     void setTextLimit(qint64 bytes) { textLimit_ = bytes; }
 
     TextReply openText() override;
-    FileReply saveUrl(const QString &url, const QString &path) override;
+    using InternetTransfer::saveUrl;
+    FileReply saveUrl(const QString &url, const QString &path, BodyCheck *check) override;
 
     int responseCode() const override { return responseCode_; }
     QString responseInfo() const override { return responseInfo_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bodycheck.h"
+
 #include <QObject>
 #include <QString>
 
@@ -31,6 +33,8 @@ struct TextReply {
     bool complete = false;
     int status = 0;
     QString text;
+    // The body as it came, for checking it byte for byte.
+    QByteArray bytes;
 };
 
 // A fetch written to a file. The file at the path is replaced only when `saved` is true: the whole
@@ -41,6 +45,8 @@ struct FileReply {
     bool saved = false;
     int status = 0;
     qint64 bytes = 0;
+    // The body check refused the body: it was stopped or kept out of place.
+    bool refused = false;
 };
 
 // "http://host/path", with the port when it is not HTTP's own.
@@ -67,7 +73,9 @@ public:
     virtual TextReply openText() = 0;
     // GET the URL and stream the body into a temporary file beside the path, which replaces the
     // path only when the download is whole and good.
-    virtual FileReply saveUrl(const QString &url, const QString &path) = 0;
+    // With a check, the check sees every piece and decides whether the body may take the path.
+    virtual FileReply saveUrl(const QString &url, const QString &path, BodyCheck *check) = 0;
+    FileReply saveUrl(const QString &url, const QString &path) { return saveUrl(url, path, nullptr); }
 
     // The last error: a number and a text describing it.
     virtual int responseCode() const = 0;

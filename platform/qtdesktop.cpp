@@ -241,6 +241,8 @@ static FileDialogResult runFileDialog(QWidget *owner, const FileDialogOptions &o
     if (!options.confirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     prepareToolkitDialog(dialog);
+    if (!options.startFolder.isEmpty())
+        dialog.setDirectory(options.startFolder);
     if (!options.presetName.isEmpty())
         dialog.selectFile(options.presetName);
     FileDialogResult result;

@@ -7,7 +7,7 @@ PLUGO_BUILD=${PLUGO_BUILD:-$PLUGO_ROOT/build}
 # Everything the build, the tests and the tools use.
 PLUGO_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libcurl4-openssl-dev libfontconfig-dev
+  qt6-base-dev qt6-translations-l10n libcurl4-openssl-dev libfontconfig-dev libsodium-dev minisign
   libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev python3

@@ -4,6 +4,9 @@
 #include "platform/desktop.h"
 #include "platform/internettransfer.h"
 #include "texts.h"
+#include "trust/release.h"
+
+#include <optional>
 
 namespace updater {
 
@@ -45,6 +48,8 @@ Download::Outcome Download::run()
         options.presetName = product.presetName;
         // An installer the user already has is not replaced without asking.
         options.confirmOverwrite = true;
+        // Where the user's downloads go, never the program folder, which a pupil cannot write to.
+        options.startFolder = desktop_.downloadsFolder();
         const platform::FileDialogResult chosen = desktop_.saveFileDialog(view_.dialogOwner(), options);
         if (chosen.cancelled) {
             // Nothing is downloaded and nothing is wrong: the procedure ends as a "no" does.
@@ -56,10 +61,21 @@ Download::Outcome Download::run()
         view_.setUpdateEnabled(false);
         state_.laddar = true;
 
-        const platform::FileReply reply =
-            transfer_.saveUrl(platform::httpUrl(server_.host, server_.port, product.serverPath), chosen.path);
+        // A signed release admits only the installer its manifest lists, to the byte.
+        std::optional<trust::ListedFileCheck> check;
+        if (server_.verifies) {
+            const trust::ManifestEntry *listed =
+                state_.release ? state_.release->find(product.presetName) : nullptr;
+            if (!listed)
+                return refuse(chosen.fileName);
+            check.emplace(*listed);
+        }
+        const platform::FileReply reply = transfer_.saveUrl(
+            platform::httpUrl(server_.host, server_.port, product.serverPath), chosen.path, check ? &*check : nullptr);
         if (reply.aborted)
             return Outcome::Aborted;
+        if (reply.refused)
+            return refuse(chosen.fileName);
         if (!reply.saved)
             return fail();
 
@@ -76,6 +92,13 @@ void Download::endBusyDisplay()
     view_.setUpdateEnabled(true);
     state_.laddar = false;
     view_.stopAnimation();
+}
+
+Download::Outcome Download::refuse(const QString &fileName)
+{
+    endBusyDisplay();
+    desktop_.messageBox(view_.dialogOwner(), unverifiedInstallerText(fileName), unverifiedTitle(), platform::MsgOkStop);
+    return Outcome::Unverified;
 }
 
 Download::Outcome Download::fail()

@@ -21,6 +21,7 @@ public:
         Finished,   // every checked product was downloaded, or none was checked
         Cancelled,  // the user said no to a question or closed a save dialog
         Failed,     // a download failed; the user was told
+        Unverified, // an installer was not the one the publisher signed; nothing was saved
         Aborted,    // the program is ending in the middle of a download
         Busy        // a transfer is already running; nothing was done
     };
@@ -32,6 +33,7 @@ public:
 
 private:
     Outcome fail();
+    Outcome refuse(const QString &fileName);
     void endBusyDisplay();
 
     platform::Desktop &desktop_;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "trust/manifest.h"
+
 #include <QImage>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -13,6 +16,8 @@ struct InfoState {
     QString mapp;
     // True while an installer is being downloaded.
     bool laddar = false;
+    // The files of the last release whose signature held; a signed download is checked against it.
+    std::optional<trust::Manifest> release;
 };
 
 // What the version check and the download do to the updater window. The window implements it;

@@ -117,6 +117,37 @@ QString downloadFailedTitle()
     return QStringLiteral("Ett fel uppstod");
 }
 
+QString unverifiedReleaseText()
+{
+    return QStringLiteral("Uppdateringen på servern kunde inte kontrolleras: den är inte signerad av "
+                          "programmets utgivare, eller så har den ändrats på vägen.") + u'\n' + u'\n'
+           + QStringLiteral("Ingenting har ändrats. Försök igen senare, eller hämta programmen från "
+                            "programmets hemsida.");
+}
+
+QString unverifiedInstallerText(const QString &fileName)
+{
+    return fileName + QStringLiteral(" stämmer inte med uppdateringen som programmets utgivare har signerat "
+                                     "och har inte sparats.") + u'\n' + u'\n'
+           + QStringLiteral("Ingenting har ändrats. Försök igen senare, eller hämta programmen från "
+                            "programmets hemsida.");
+}
+
+QString unverifiedTitle()
+{
+    return QStringLiteral("Uppdateringen kunde inte kontrolleras");
+}
+
+QString manifestDocument()
+{
+    return QStringLiteral("/~tovald/plugo3/release.manifest");
+}
+
+QString signatureDocument()
+{
+    return QStringLiteral("/~tovald/plugo3/release.manifest.minisig");
+}
+
 QString helpPageName()
 {
     return QStringLiteral("update.html");

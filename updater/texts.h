@@ -43,6 +43,15 @@ QString downloadedTitle();
 QString downloadFailedText();
 QString downloadFailedTitle();
 
+// A release or an installer that does not match what the publisher signed.
+QString unverifiedReleaseText();
+QString unverifiedInstallerText(const QString &fileName);
+QString unverifiedTitle();
+
+// The release manifest and its signature, beside the version file.
+QString manifestDocument();
+QString signatureDocument();
+
 QString helpPageName();
 
 }  // namespace updater

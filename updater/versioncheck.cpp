@@ -3,12 +3,15 @@
 #include "platform/desktop.h"
 #include "platform/internettransfer.h"
 #include "texts.h"
+#include "trust/release.h"
 #include "versionfile.h"
+
+#include <algorithm>
 
 namespace updater {
 
 VersionCheck::VersionCheck(platform::Desktop &desktop, platform::InternetTransfer &transfer, InfoView &view,
-                           const InfoState &state, UpdateServer server)
+                           InfoState &state, UpdateServer server)
     : desktop_(desktop), transfer_(transfer), view_(view), state_(state), server_(std::move(server))
 {
 }
@@ -49,6 +52,15 @@ VersionCheck::Outcome VersionCheck::run()
         desktop_.messageBox(view_.dialogOwner(), noContactText(), noContactTitle(), platform::MsgOkStop);
         return Outcome::NoContact;
     }
+    if (server_.verifies) {
+        std::optional<trust::Manifest> release = verify(reply.bytes, *serverDates);
+        if (!release) {
+            view_.setStatusText(QString());
+            desktop_.messageBox(view_.dialogOwner(), unverifiedReleaseText(), unverifiedTitle(), platform::MsgOkStop);
+            return Outcome::Unverified;
+        }
+        state_.release = std::move(release);
+    }
 
     view_.setIntroText(file.message);
     std::array<QString, kProductCount> names;
@@ -71,6 +83,34 @@ VersionCheck::Outcome VersionCheck::run()
     view_.setStatusText(QString());
     view_.setCheckEnabled(false);
     return Outcome::Checked;
+}
+
+}  // namespace updater
+
+namespace updater {
+
+QByteArray VersionCheck::fetch(const QString &document)
+{
+    transfer_.setDocument(document);
+    const platform::TextReply reply = transfer_.openText();
+    const bool answered = reply.complete && reply.status >= 200 && reply.status < 300;
+    return answered ? reply.bytes : QByteArray();
+}
+
+std::optional<trust::Manifest> VersionCheck::verify(const QByteArray &version,
+                                                    const std::array<QDate, kProductCount> &dates)
+{
+    const QByteArray manifest = fetch(manifestDocument());
+    const QByteArray signature = manifest.isEmpty() ? QByteArray() : fetch(signatureDocument());
+    // The transfer service goes on naming the version file, as after an unsigned check.
+    transfer_.setDocument(versionDocument());
+    if (signature.isEmpty())
+        return std::nullopt;
+    std::optional<trust::VerifiedRelease> release = trust::verifyRelease(version, manifest, signature, server_.keys);
+    // The signed date is the newest of the version file's: a release is dated by what it brings.
+    if (!release || release->released != *std::max_element(dates.begin(), dates.end()))
+        return std::nullopt;
+    return std::move(release->manifest);
 }
 
 }  // namespace updater

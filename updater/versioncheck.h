@@ -1,7 +1,12 @@
 #pragma once
 
 #include "infoview.h"
+#include "texts.h"
 #include "updateserver.h"
+
+#include <QDate>
+#include <array>
+#include <optional>
 
 namespace platform {
 class Desktop;
@@ -18,19 +23,25 @@ public:
         Checked,      // the window shows the result
         MissingFile,  // a product's file is not in the program folder; nothing was asked
         NoContact,    // no usable answer from the server
+        Unverified,   // the release is not the one its publisher signed; nothing was changed
         Busy          // a transfer is already running; nothing was done
     };
 
     VersionCheck(platform::Desktop &desktop, platform::InternetTransfer &transfer, InfoView &view,
-                 const InfoState &state, UpdateServer server);
+                 InfoState &state, UpdateServer server);
 
     Outcome run();
 
 private:
+    // The release's files when the version file is the one the publisher signed, dated as the
+    // signature says.
+    std::optional<trust::Manifest> verify(const QByteArray &version, const std::array<QDate, kProductCount> &dates);
+    QByteArray fetch(const QString &document);
+
     platform::Desktop &desktop_;
     platform::InternetTransfer &transfer_;
     InfoView &view_;
-    const InfoState &state_;
+    InfoState &state_;
     UpdateServer server_;
 };
 

@@ -60,8 +60,11 @@ int ScriptedDesktop::question(QWidget *, const QString &text, const QString &tit
 
 static QStringList dialogArgs(const platform::FileDialogOptions &options)
 {
-    return {options.title, options.filter, options.presetName,
-            options.confirmOverwrite ? QStringLiteral("overwrite-prompt") : QStringLiteral("no-prompt")};
+    QStringList args{options.title, options.filter, options.presetName,
+                     options.confirmOverwrite ? QStringLiteral("overwrite-prompt") : QStringLiteral("no-prompt")};
+    if (!options.startFolder.isEmpty())
+        args << QStringLiteral("in ") + options.startFolder;
+    return args;
 }
 
 platform::FileDialogResult ScriptedDesktop::openFileDialog(QWidget *, const platform::FileDialogOptions &options)

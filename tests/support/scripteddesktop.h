@@ -25,6 +25,8 @@ public:
     std::deque<platform::FileDialogResult> saveAnswers;
 
     QString folder;
+    // The user's download folder; empty, so dialogs are asked as before, unless a test sets it.
+    QString downloads;
     QDateTime clock = QDateTime(QDate(2026, 12, 9), QTime(14, 5));
     QString shortDateText = QStringLiteral("2026-12-09");
     // Start programs for real (a test may check that a script ran).
@@ -57,6 +59,7 @@ public:
     bool fileExists(const QString &path) const override;
     std::optional<QDateTime> fileTimestamp(const QString &path) const override;
     QDateTime now() const override { return clock; }
+    QString downloadsFolder() const override { return downloads; }
     QString shortDate(const QDate &) const override { return shortDateText; }
     std::optional<QImage> loadPicture(const QString &path) const override;
     void endProgram() override;

@@ -1,4 +1,5 @@
 #include "release.h"
+#include "trust/release.h"
 #include "support/tempfolder.h"
 #include "../updater/qtprinters.h"
 
@@ -56,6 +57,8 @@ TEST(PublishArguments, RefusalsTable)
         {QStringList{"out", "--message", "m", "--date", "2026-01-01", "--date", "2026-01-02"} + all,
          "give one --date for every given product, or one for all of them: 2 dates for 3 products"},
         {QStringList{"out", "--message", "m", "--date", "2026-01-01"}, "--date dates the given products, and none is given"},
+        {QStringList{"out", "--message", "m", "--sign-password-file", "pw"} + all,
+         "--sign-password-file opens the key given with --sign-key, and none is given"},
         {QStringList{"out", "--message", ""} + all, ""},
     };
     for (const auto &[arguments, error] : rows)
@@ -114,5 +117,54 @@ TEST_F(PublishTest, ReleaseThenOneProductKeepsTheOthersDatesAndInstallers)
     EXPECT_EQ(publish::publishRelease(release({"--editor", e, "--message", "m"})).error,
               publish::versionPath(out.path()) + " holds no three dates the updater can read, so it cannot date "
                                                  "--plugo, --update; give those installers again");
+    EXPECT_EQ(out.read("~tovald/plugo3/editor_upd.exe"), "MZ editor 2");
+}
+
+TEST_F(PublishTest, ASignedFolderListsExactlyItsFilesAfterEveryRelease)
+{
+    const trust::SecretKey key = trust::generateKey();
+    const QString keyFile = sources.write("publisher.key", trust::secretKeyFile(key));
+    const QString p = installer("p.exe", "MZ plugo"), e = installer("e.exe", "MZ editor"), u = installer("u.exe", "MZ update");
+    const auto verified = [&] {
+        return trust::verifyRelease(version(), out.read("~tovald/plugo3/release.manifest"),
+                                    out.read("~tovald/plugo3/release.manifest.minisig"), {trust::publicKeyOf(key)});
+    };
+    ASSERT_EQ(publish::publishRelease(release({"--plugo", p, "--editor", e, "--update", u, "--message", "m",
+                                               "--date", "2026-01-15", "--sign-key", keyFile}))
+                  .error,
+              QString());
+    EXPECT_EQ(everything(out), (QStringList{"~tovald/plugo3/editor_upd.exe", "~tovald/plugo3/plugo_upd.exe",
+                                            "~tovald/plugo3/release.manifest", "~tovald/plugo3/release.manifest.minisig",
+                                            "~tovald/plugo3/update_upd.exe", "~tovald/plugo3/version"}));
+    ASSERT_TRUE(verified());
+    EXPECT_EQ(verified()->released, QDate(2026, 1, 15));
+
+    // The editor alone, dated today: the manifest follows the folder, and the date the newest.
+    const QString e2 = installer("e2.exe", "MZ editor 2");
+    ASSERT_EQ(publish::publishRelease(release({"--editor", e2, "--message", "m", "--sign-key", keyFile})).error, QString());
+    ASSERT_TRUE(verified());
+    EXPECT_EQ(verified()->released, kToday);
+    for (int row = 0; row < 3; ++row) {
+        const QString name = updater::products()[row].presetName;
+        const QByteArray bytes = out.read("~tovald/plugo3/" + name);
+        EXPECT_EQ(verified()->manifest.find(name)->sha256, trust::sha256(bytes)) << name.toStdString();
+    }
+
+    // Unsigned over signed, or a key that is no key, writes nothing.
+    const QByteArray before = out.read("~tovald/plugo3/release.manifest");
+    const std::vector<std::pair<QStringList, QString>> rows{
+        {{"--editor", e, "--message", "m"},
+         out.path() + " holds a signed release; an unsigned one would leave its manifest naming files that are no "
+                      "longer there. Give --sign-key"},
+        {{"--editor", e, "--message", "m", "--sign-key", p}, "--sign-key " + p + ": not a minisign secret key file"},
+        {{"--editor", e, "--message", "m", "--sign-key", sources.file("none.key")},
+         "--sign-key: cannot read " + sources.file("none.key") + ": No such file or directory"},
+    };
+    for (const auto &[arguments, error] : rows) {
+        const publish::Outcome outcome = publish::publishRelease(release(arguments));
+        EXPECT_EQ(outcome.error, error);
+        EXPECT_FALSE(outcome.wroteAnything);
+    }
+    EXPECT_EQ(out.read("~tovald/plugo3/release.manifest"), before);
     EXPECT_EQ(out.read("~tovald/plugo3/editor_upd.exe"), "MZ editor 2");
 }

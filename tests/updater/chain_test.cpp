@@ -6,10 +6,12 @@
 //   PLUGO_CHAIN_PORT       the loopback port of the update server
 //   PLUGO_CHAIN_SAVE       where the downloaded installer is to be saved
 //   PLUGO_CHAIN_INSTALLER  the installer as published, to compare the download with
+//   PLUGO_CHAIN_KEY        the publisher's public key file, when the release is signed
 #include "platform/inetplugo.h"
 #include "support/namedchild.h"
 #include "support/scripteddesktop.h"
 #include "updater/frminfo.h"
+#include "updater/texts.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,8 +32,15 @@ protected:
     {
         ASSERT_FALSE(setting("PLUGO_CHAIN_FOLDER").isEmpty()) << "run by tools/windows/chain-test.sh";
         desktop.folder = setting("PLUGO_CHAIN_FOLDER");
-        window = std::make_unique<updater::frmInfo>(
-            desktop, inet, updater::UpdateServer{QStringLiteral("127.0.0.1"), setting("PLUGO_CHAIN_PORT").toInt()});
+        updater::UpdateServer server{QStringLiteral("127.0.0.1"), setting("PLUGO_CHAIN_PORT").toInt()};
+        if (!setting("PLUGO_CHAIN_KEY").isEmpty()) {
+            QFile keyFile(setting("PLUGO_CHAIN_KEY"));
+            ASSERT_TRUE(keyFile.open(QIODevice::ReadOnly));
+            const auto key = trust::readPublicKey(keyFile.readAll());
+            ASSERT_TRUE(key);
+            server = updater::UpdateServer{server.host, server.port, {*key}};
+        }
+        window = std::make_unique<updater::frmInfo>(desktop, inet, server);
         window->show();
         QTest::mouseClick(button("cmdKoll"), Qt::LeftButton);
     }
@@ -71,6 +80,16 @@ TEST_F(ChainTest, OnlyTheTrainerIsNewerAndItsInstallerArrivesWhole)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     ASSERT_TRUE(published.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll() == published.readAll()) << "the installer arrived byte for byte";
+}
+
+TEST_F(ChainTest, ATamperedInstallerIsRefusedAndNothingIsSaved)
+{
+    EXPECT_EQ(offered(), (std::array<bool, 3>{true, false, false}));
+    desktop.chooseSave(setting("PLUGO_CHAIN_SAVE"));
+    QTest::mouseClick(button("cmdUppdatera"), Qt::LeftButton);
+    ASSERT_EQ(desktop.messages().size(), 2u);
+    EXPECT_EQ(desktop.messages()[1].at(1), updater::unverifiedTitle());
+    EXPECT_FALSE(QFile::exists(setting("PLUGO_CHAIN_SAVE")));
 }
 
 TEST_F(ChainTest, AfterTheUpdateNothingIsNewer)

@@ -2,6 +2,8 @@
 // service, the real window, a real web server's own answers.
 #include "nginxserver.h"
 #include "release.h"
+#include "trust/release.h"
+#include "updater/texts.h"
 #include "updaterwindow.h"
 
 #include <QDir>
@@ -165,4 +167,81 @@ TEST_F(SlowNginxTest, ServerStoppedInTheMiddleOfADownloadLeavesNoFile)
     EXPECT_FALSE(nginx->running());
     EXPECT_EQ(lastMessage(), kFailed);
     EXPECT_TRUE(filesIn(downloads.path()).isEmpty());
+}
+
+namespace {
+
+// The same release published signed, and an updater built with the publisher's key.
+class SignedNginxTest : public testing_support::UpdaterWindowTest {
+protected:
+    void SetUp() override
+    {
+        UpdaterWindowTest::SetUp();
+        const trust::SecretKey key = trust::generateKey();
+        publish::Release release{site.path(), {}, kMessage, {QDate(2026, 3, 2), QDate(2026, 3, 1), QDate(2026, 2, 1)}, {}};
+        release.signKey = sources.write(QStringLiteral("publisher.key"), trust::secretKeyFile(key));
+        for (int row = 0; row < 3; ++row) {
+            installers[row] = installerBytes(row == 0 ? 3 * 1024 * 1024 : 1000 + row, row);
+            release.installers[row] = sources.write(QStringLiteral("installer%1.exe").arg(row), installers[row]);
+        }
+        ASSERT_EQ(publish::publishRelease(release).error, QString());
+        nginx = std::make_unique<publish::NginxServer>(publish::NginxServer::Options{site.path(), 0});
+        if (!nginx->start())
+            GTEST_SKIP() << "nginx cannot be started here: " << nginx->error().toStdString();
+        installProducts(QDateTime(QDate(2026, 3, 1), QTime(15, 0)));
+        window = std::make_unique<updater::frmInfo>(
+            desktop, inet, updater::UpdateServer{QStringLiteral("127.0.0.1"), nginx->port(), {trust::publicKeyOf(key)}});
+    }
+
+    // Changes one byte of a published file in place, as an intruder on the server would.
+    void tamper(const QString &path)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(file.size() / 2);
+        char byte = 0;
+        file.getChar(&byte);
+        file.seek(file.size() / 2);
+        file.putChar(static_cast<char>(byte ^ 0x20));
+    }
+
+    void checkAndDownload()
+    {
+        check();
+        desktop.calls.clear();
+        desktop.chooseSave(downloads.file(QStringLiteral("plugo_upd.exe")));
+        QTest::mouseClick(button("cmdUppdatera"), Qt::LeftButton);
+    }
+
+    TempFolder site, sources;
+    std::array<QByteArray, 3> installers;
+    std::unique_ptr<publish::NginxServer> nginx;
+};
+
+}  // namespace
+
+TEST_F(SignedNginxTest, ASignedReleaseArrivesByteExact)
+{
+    checkAndDownload();
+    ASSERT_EQ(desktop.messages().size(), 2u);
+    EXPECT_EQ(desktop.messages()[1][1], QStringLiteral("Nerladdning klar"));
+    EXPECT_TRUE(downloads.read(QStringLiteral("plugo_upd.exe")) == installers[0]);
+}
+
+TEST_F(SignedNginxTest, AnInstallerChangedOnTheServerIsNotSaved)
+{
+    tamper(publish::installerPath(site.path(), 0));
+    checkAndDownload();
+    ASSERT_EQ(desktop.messages().size(), 2u);
+    EXPECT_EQ(desktop.messages()[1][1], updater::unverifiedTitle());
+    EXPECT_TRUE(filesIn(downloads.path()).isEmpty());
+}
+
+TEST_F(SignedNginxTest, AVersionFileChangedOnTheServerOffersNothing)
+{
+    tamper(publish::versionPath(site.path()));
+    check();
+    ASSERT_EQ(desktop.messages().size(), 1u);
+    EXPECT_EQ(desktop.messages()[0][1], updater::unverifiedTitle());
+    EXPECT_FALSE(box(0)->isEnabled());
 }

@@ -3,6 +3,7 @@
 #include "platform/atomicfile.h"
 #include "platform/inetplugo.h"
 #include "platform/windows1252.h"
+#include "trust/release.h"
 #include "updater/versionfile.h"
 
 #include <QDir>
@@ -80,12 +81,96 @@ QString copyInstaller(const QString &from, const QString &to)
     return QString();
 }
 
+QString readWhole(const QString &path, QByteArray &into, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    if (file.size() > limit)
+        return QStringLiteral("%1 is larger than a key file").arg(path);
+    into = file.readAll();
+    return QString();
+}
+
+// The release's signing key, opened with its password when it has one.
+std::variant<trust::SecretKey, QString> signingKey(const Release &release)
+{
+    QByteArray text;
+    if (QString error = readWhole(release.signKey, text, 4096); !error.isEmpty())
+        return QStringLiteral("--sign-key: ") + error;
+    std::optional<QByteArray> password;
+    if (!release.signPasswordFile.isEmpty()) {
+        QByteArray bytes;
+        if (QString error = readWhole(release.signPasswordFile, bytes, 4096); !error.isEmpty())
+            return QStringLiteral("--sign-password-file: ") + error;
+        // The first line, as minisign reads a password from a pipe.
+        password = bytes.left(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n'));
+        if (password->endsWith('\r'))
+            password->chop(1);
+    }
+    auto key = trust::readSecretKey(text, password);
+    if (const QString *error = std::get_if<QString>(&key))
+        return QStringLiteral("--sign-key %1: %2").arg(release.signKey, *error);
+    return std::get<trust::SecretKey>(key);
+}
+
+// Every file the folder serves, as it is on disk now: the version file and the installers.
+std::variant<trust::Manifest, QString> manifestOfFolder(const QString &out)
+{
+    trust::Manifest manifest;
+    QStringList paths{versionPath(out)};
+    for (int row = 0; row < updater::kProductCount; ++row)
+        paths << installerPath(out, row);
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        trust::Sha256Stream hash;
+        QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+        qint64 size = 0;
+        for (;;) {
+            const qint64 n = file.read(buffer.data(), buffer.size());
+            if (n < 0)
+                return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+            if (n == 0)
+                break;
+            hash.add(QByteArrayView(buffer.constData(), n));
+            size += n;
+        }
+        manifest.entries.push_back({QFileInfo(path).fileName(), size, hash.finish()});
+    }
+    return manifest;
+}
+
+// Writes the manifest of the folder and its signature, then checks the pair as the updater will.
+QString signFolder(const QString &out, const trust::SecretKey &key, const Dates &dates)
+{
+    const auto listed = manifestOfFolder(out);
+    if (const QString *error = std::get_if<QString>(&listed))
+        return *error;
+    const QByteArray manifest = trust::writeManifest(std::get<trust::Manifest>(listed));
+    const QDate released = *std::max_element(dates.begin(), dates.end());
+    const QByteArray signature = trust::sign(manifest, key, trust::trustedComment(released));
+    if (!platform::writeFileAtomically(manifestPath(out), manifest))
+        return QStringLiteral("cannot write %1").arg(manifestPath(out));
+    if (!platform::writeFileAtomically(signaturePath(out), signature))
+        return QStringLiteral("cannot write %1").arg(signaturePath(out));
+    QFile version(versionPath(out)), writtenManifest(manifestPath(out)), writtenSignature(signaturePath(out));
+    if (!version.open(QIODevice::ReadOnly) || !writtenManifest.open(QIODevice::ReadOnly)
+        || !writtenSignature.open(QIODevice::ReadOnly)
+        || !trust::verifyRelease(version.readAll(), writtenManifest.readAll(), writtenSignature.readAll(),
+                                 {trust::publicKeyOf(key)}))
+        return QStringLiteral("%1 does not verify with the key's public half as written").arg(signaturePath(out));
+    return QString();
+}
+
 }  // namespace
 
 QString usage()
 {
     return QStringLiteral(
         "Usage: publish-update OUT --plugo FILE --editor FILE --update FILE --message TEXT [--date YYYY-MM-DD ...]\n"
+        "                      [--sign-key FILE [--sign-password-file FILE]]\n"
         "\n"
         "Makes OUT the folder to upload to the update server: OUT/~tovald/plugo3/ with the installers\n"
         "plugo_upd.exe, editor_upd.exe and update_upd.exe and the version file that dates them.\n"
@@ -96,7 +181,13 @@ QString usage()
         "  --message TEXT                    the text the updater shows (Windows-1252 characters only)\n"
         "  --date YYYY-MM-DD                 the release date: none for today, once for every given\n"
         "                                    product, or once per given product in the order plugo,\n"
-        "                                    editor, update\n");
+        "                                    editor, update\n"
+        "  --sign-key FILE                   the minisign secret key that signs the release: OUT gets\n"
+        "                                    release.manifest (name, size and SHA-256 of the version file\n"
+        "                                    and the installers) and release.manifest.minisig. A folder\n"
+        "                                    that holds a signed release is only published signed.\n"
+        "  --sign-password-file FILE         the key's password, on the file's first line, when the key\n"
+        "                                    is encrypted (minisign -G without -W)\n");
 }
 
 QString installerPath(const QString &outFolder, int row)
@@ -107,6 +198,16 @@ QString installerPath(const QString &outFolder, int row)
 QString versionPath(const QString &outFolder)
 {
     return QDir(outFolder).filePath(updater::versionDocument().mid(1));
+}
+
+QString manifestPath(const QString &outFolder)
+{
+    return QDir(outFolder).filePath(updater::manifestDocument().mid(1));
+}
+
+QString signaturePath(const QString &outFolder)
+{
+    return QDir(outFolder).filePath(updater::signatureDocument().mid(1));
 }
 
 QString serverDateText(const QDate &date)
@@ -149,6 +250,13 @@ std::variant<Release, QString> parseArguments(const QStringList &arguments, cons
             if (!date)
                 return QStringLiteral("\"%1\" is not a date written YYYY-MM-DD").arg(value);
             release.dates << *date;
+        } else if (argument == QStringLiteral("--sign-key") || argument == QStringLiteral("--sign-password-file")) {
+            QString &file = argument == QStringLiteral("--sign-key") ? release.signKey : release.signPasswordFile;
+            if (!file.isEmpty())
+                return QStringLiteral("%1 is given twice").arg(argument);
+            if (value.isEmpty())
+                return QStringLiteral("%1 needs a file").arg(argument);
+            file = value;
         } else {
             return QStringLiteral("unknown option %1").arg(argument);
         }
@@ -165,6 +273,8 @@ std::variant<Release, QString> parseArguments(const QStringList &arguments, cons
             .arg(given);
     if (!release.dates.isEmpty() && given == 0)
         return QStringLiteral("--date dates the given products, and none is given");
+    if (!release.signPasswordFile.isEmpty() && release.signKey.isEmpty())
+        return QStringLiteral("--sign-password-file opens the key given with --sign-key, and none is given");
     return release;
 }
 
@@ -265,6 +375,22 @@ Outcome publishRelease(const Release &release)
         }
     }
 
+    // The key is opened, and a signed folder kept signed, before anything is written.
+    std::optional<trust::SecretKey> key;
+    if (!release.signKey.isEmpty()) {
+        auto opened = signingKey(release);
+        if (const QString *error = std::get_if<QString>(&opened)) {
+            outcome.error = *error;
+            return outcome;
+        }
+        key = std::get<trust::SecretKey>(opened);
+    } else if (QFileInfo::exists(manifestPath(out)) || QFileInfo::exists(signaturePath(out))) {
+        outcome.error = QStringLiteral("%1 holds a signed release; an unsigned one would leave its manifest naming "
+                                       "files that are no longer there. Give --sign-key")
+                            .arg(out);
+        return outcome;
+    }
+
     const std::variant<QByteArray, QString> bytes = versionFileBytes(dates, release.message);
     if (const QString *error = std::get_if<QString>(&bytes)) {
         outcome.error = *error;
@@ -297,6 +423,13 @@ Outcome publishRelease(const Release &release)
         outcome.error = QStringLiteral("%1 does not read back as written").arg(versionPath(out));
         return outcome;
     }
+    if (key) {
+        const QString error = signFolder(out, *key, dates);
+        if (!error.isEmpty()) {
+            outcome.error = error;
+            return outcome;
+        }
+    }
     for (int row = 0; row < updater::kProductCount; ++row) {
         const QString name = updater::products()[row].presetName;
         const bool isNew = !release.installers[row].isEmpty();
@@ -306,6 +439,9 @@ Outcome publishRelease(const Release &release)
                               .arg(QFileInfo(installerPath(out, row)).size())
                               .arg(isNew ? QString() : QStringLiteral(" (kept)"));
     }
+    if (key)
+        outcome.report << QStringLiteral("signed with key %1: %2 and %3")
+                              .arg(trust::keyIdText(key->id), trust::manifestName(), trust::signatureName());
     return outcome;
 }
 

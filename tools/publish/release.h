@@ -23,9 +23,14 @@ struct Release {
     // given product in product order.
     QList<QDate> dates;
     QDate today;
+    // The minisign secret key that signs the release's manifest, and the file holding its
+    // password when it is encrypted; empty for an unsigned release.
+    QString signKey{};
+    QString signPasswordFile{};
 };
 
-// Reads "OUT --plugo FILE --editor FILE --update FILE --message TEXT [--date YYYY-MM-DD ...]"
+// Reads "OUT --plugo FILE --editor FILE --update FILE --message TEXT [--date YYYY-MM-DD ...]
+// [--sign-key FILE [--sign-password-file FILE]]"
 // (the program's arguments without its own name). The reason when they do not make a release.
 std::variant<Release, QString> parseArguments(const QStringList &arguments, const QDate &today);
 
@@ -34,6 +39,9 @@ QString usage();
 // The file on the server that holds a product's installer, or the version file, inside OUT.
 QString installerPath(const QString &outFolder, int row);
 QString versionPath(const QString &outFolder);
+// The release manifest and its signature inside OUT.
+QString manifestPath(const QString &outFolder);
+QString signaturePath(const QString &outFolder);
 
 // A date as the version file gives it: two-digit years for 2000-2029, which every reader of the
 // format takes the same way, four digits otherwise.
@@ -52,8 +60,10 @@ struct Outcome {
 };
 
 // Checks everything first and writes nothing on a refusal; then copies the given installers in,
-// each atomically, and writes the version file last, so a client never sees a date before its
-// installer. The file on disk is read back with the updater's reader before it counts as done.
+// each atomically, and writes the version file after them, so a client never sees a date before
+// its installer. The file on disk is read back with the updater's reader before it counts as done.
+// A signed release then gets its manifest of the folder's files as they now are, and the
+// manifest's signature, which is checked with the key's public half before it counts as done.
 Outcome publishRelease(const Release &release);
 
 }  // namespace publish

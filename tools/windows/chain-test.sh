@@ -8,9 +8,10 @@
 #    installed plugo.exe starts and shows its window (it is closed again, and keeps its files);
 # 2. tools/publish-update publishes a first release (every product dated long ago), then a newer
 #    one of the trainer alone: plugo_upd.exe rebuilt from a plugo.exe dated tomorrow, the other
-#    products keeping their dates;
-# 3. the updater's window, on the installation's folder, checks against that server: only the
-#    trainer is newer; "Uppdatera" saves plugo_upd.exe byte for byte;
+#    products keeping their dates; both signed with a publisher's key made for the run;
+# 3. the updater's window, with that key, on the installation's folder, checks against that
+#    server: only the trainer is newer; an installer changed on the server is refused and nothing
+#    is saved; the published one, "Uppdatera" saves byte for byte;
 # 4. the downloaded installer runs silently: the installed plugo.exe now carries the new date, the
 #    editor and the updater are untouched, and the user's kept files are still there;
 # 5. the check again: nothing is newer.
@@ -29,7 +30,7 @@ if [ $# -ne 1 ] || [ ! -d "$1/bin" ]; then
 fi
 build=$(cd "$1" && pwd)
 
-PLUGO_PACKAGES+=("${PLUGO_WINDOWS_PACKAGING_PACKAGES[@]}" wine wine64 xvfb xauth xdotool nginx-light)
+PLUGO_PACKAGES+=("${PLUGO_WINDOWS_PACKAGING_PACKAGES[@]}" wine wine64 xvfb xauth xdotool nginx-light minisign)
 plugo_install_packages
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -102,11 +103,12 @@ snapshot=$scratch/before
 mkdir -p "$snapshot"
 cp -p "$folder"/* "$snapshot/"
 
-echo "-- 2. publishing a release, then a newer trainer alone"
+echo "-- 2. publishing a release, then a newer trainer alone, signed"
 site=$scratch/site
+must "the publisher's key is made" minisign -G -W -p "$scratch/publisher.pub" -s "$scratch/publisher.key" >/dev/null
 must "the first release is published" "$PLUGO_ROOT/tools/publish-update" "$site" \
   --plugo "$packages/plugo_upd.exe" --editor "$packages/editor_upd.exe" --update "$packages/update_upd.exe" \
-  --message "Första utgåvan." --date 2020-01-15 >/dev/null
+  --message "Första utgåvan." --date 2020-01-15 --sign-key "$scratch/publisher.key" >/dev/null
 rebuilt=$scratch/rebuilt
 mkdir -p "$rebuilt/bin"
 cp -p "$build/bin"/* "$rebuilt/bin/"
@@ -115,9 +117,12 @@ touch -d "$tomorrow 12:00" "$rebuilt/bin/plugo.exe"
 must "the newer trainer is packed" "$here/package.sh" "$rebuilt" plugo_upd.exe >/dev/null
 must "the newer trainer is published" "$PLUGO_ROOT/tools/publish-update" "$site" \
   --plugo "$rebuilt/packages/plugo_upd.exe" --message "Nytt i den här versionen: rättningen är snabbare." \
-  --date "$tomorrow" >/dev/null
+  --date "$tomorrow" --sign-key "$scratch/publisher.key" >/dev/null
 published=$site/~tovald/plugo3/plugo_upd.exe
 expect "the server hands out the newer plugo_upd.exe" cmp -s "$published" "$rebuilt/packages/plugo_upd.exe"
+expect "the published folder verifies with minisign and sha256sum alone" \
+  bash -c 'cd "$1" && minisign -Vq -p "$2" -m release.manifest && sha256sum --quiet --strict -c release.manifest' \
+  _ "$site/~tovald/plugo3" "$scratch/publisher.pub"
 
 # The update server: Debian's nginx on loopback, serving the release folder as it would be uploaded.
 [ -f "$PLUGO_BUILD/build.ninja" ] || cmake -S "$PLUGO_ROOT" -B "$PLUGO_BUILD" -G Ninja >/dev/null
@@ -137,11 +142,16 @@ mkdir -p "$downloads"
 chain_step() {
   PLUGO_CHAIN_FOLDER='C:\Program Files\Plugo' PLUGO_CHAIN_PORT=$port \
     PLUGO_CHAIN_SAVE="$(winepath -w "$downloads")\\plugo_upd.exe" PLUGO_CHAIN_INSTALLER="$(winepath -w "$published")" \
+    PLUGO_CHAIN_KEY="$(winepath -w "$scratch/publisher.pub")" \
     wine "$build/tests/updater_chain_tests.exe" --gtest_filter="ChainTest.$1" >"$scratch/chain.log" 2>&1 ||
     { cat "$scratch/chain.log" >&2; return 1; }
 }
 
-echo "-- 3. the check offers the trainer alone, and Uppdatera saves its installer"
+echo "-- 3. the check offers the trainer alone; a changed installer is refused, the published one saved"
+cp -p "$published" "$scratch/published-plugo_upd.exe"
+printf 'X' | dd of="$published" bs=1 seek=4096 conv=notrunc status=none
+expect "a tampered installer is refused" chain_step ATamperedInstallerIsRefusedAndNothingIsSaved
+cp -p "$scratch/published-plugo_upd.exe" "$published"
 must "check and download" chain_step OnlyTheTrainerIsNewerAndItsInstallerArrivesWhole
 
 echo "-- 4. the downloaded installer, silent"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds what the Windows programs are made with, when it is not built yet: a static Qt (Core, Gui,
-# Widgets, Test), a static libcurl (HTTP only) and GoogleTest, all for x86_64-w64-mingw32, from
+# Widgets, Test), a static libcurl (HTTP only), a minimal static libsodium (the updater's signature
+# checks) and GoogleTest, all for x86_64-w64-mingw32, from
 # Debian's own source packages of the versions the Linux build uses. They are installed into a cache
 # folder outside the checkout, keyed by the versions, so later builds and clones reuse them.
 #
@@ -21,6 +22,7 @@ triplet=x86_64-w64-mingw32
 PLUGO_PACKAGES+=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine dpkg-dev
+  libsodium-dev autoconf automake libtool
 )
 
 step="start"
@@ -43,7 +45,8 @@ component_prefix() { echo "$(component_dir "${1%%:*}" "$(host_version "${1#*:}")
 all_prefixes() {
   local component
   # Qt first, as the build's search order has it.
-  for component in qt6-base:qt6-base-dev curl:libcurl4-openssl-dev googletest:libgtest-dev; do
+  for component in qt6-base:qt6-base-dev curl:libcurl4-openssl-dev libsodium:libsodium-dev \
+    googletest:libgtest-dev; do
     component_prefix "$component"
   done
 }
@@ -176,9 +179,45 @@ build_component() {
   date -u +%FT%TZ >"$dir/done"
 }
 
+# build_autotools_component SOURCE-PACKAGE HOST-PACKAGE NAME CONFIGURE-OPTIONS...: as
+# build_component, for a source package that builds with autoconf; the tarball's generated files
+# are made again first, since the released ones do not know MinGW's current libtool.
+build_autotools_component() {
+  local package=$1 host=$2 name=$3 version dir src
+  shift 3
+  version=$(host_version "$host")
+  dir=$(component_dir "$package" "$version")
+  [ -f "$dir/done" ] && return 0
+  [ -n "$version" ] || { step="$name: $host is not installed"; fail; }
+  rm -rf "$dir" && mkdir -p "$dir"
+  log=$dir/fetch.log
+  step="$name: fetching Debian's $package source, version $version (the host's $host)"
+  echo "== $step"
+  fetch_source "$package" "$version" "$dir/src" || fail
+  src=$(find "$dir/src" -mindepth 1 -maxdepth 1 -type d -name "${package}-*" | head -n 1)
+  [ -n "$src" ] || fail
+  log=$dir/configure.log
+  step="$name: configuring a static build for $triplet"
+  echo "== $step"
+  (cd "$src" && autoreconf -fi && ./configure --host="$triplet" --prefix="$dir/prefix" \
+    --enable-static --disable-shared "$@" CC="${triplet}-gcc-posix") >"$log" 2>&1 || fail
+  log=$dir/build.log
+  step="$name: building"
+  echo "== $step"
+  make -C "$src" -j"$(nproc 2>/dev/null || echo 2)" >"$log" 2>&1 || fail
+  log=$dir/install.log
+  step="$name: installing into $dir/prefix"
+  make -C "$src" install >"$log" 2>&1 || fail
+  rm -rf "$dir/src"
+  date -u +%FT%TZ >"$dir/done"
+}
+
 build_all() {
   local multiarch
   multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+  # Only what minisign signatures need (Ed25519, BLAKE2b, SHA-256 and SHA-512 are all in the
+  # minimal build), so the updater carries as little as it can.
+  build_autotools_component libsodium libsodium-dev libsodium --enable-minimal --disable-pie
   build_component googletest libgtest-dev GoogleTest -DBUILD_GMOCK=ON -Dgtest_build_tests=OFF
   # CMake rather than configure: it installs a package configuration that carries curl's own
   # Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it. HTTP only,
