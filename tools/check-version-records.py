@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the version records of the three programs, and the MIME type of the vocabulary files.
 
 On Windows each program carries a VERSIONINFO resource and the program icon (packaging/*.rc); on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the packages from a built Release folder and checks what they install: the program folder
 # with the programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
 # Debian package under /opt/plugo), the desktop entries, icons and the MIME type of *.gls, the

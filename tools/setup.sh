@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for ./run and ./test: installs what is missing from Debian's packages and builds.
 # Sourced, not run: it leaves PLUGO_ROOT and PLUGO_BUILD set for the caller.
 

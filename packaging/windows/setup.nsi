@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The whole installation, plugo-<version>-setup.exe: the three programs with every data file in
 ; one folder (by default C:\Program Files\Plugo), Start-menu entries, the uninstall record with
 ; version and icon, and *.gls opened by the editor. Run again, or run for a newer version, it

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the Windows packages hold and need; sourced by package.sh and installer-test.sh after
 # tools/setup.sh (which sets PLUGO_ROOT).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the Swedish installer pages for the README, taken under Xvfb and Wine:
 #
 #   tools/windows/installer-screenshots.sh BUILD|--standin [output folder]   (default: docs/)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows installers from a Windows build folder whose bin/ holds plugo.exe, editor.exe,
 # update.exe and every data file beside them:
 #

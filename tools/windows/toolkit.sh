@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the Windows programs are made with, when it is not built yet: a static Qt (Core, Gui,
 # Widgets, Test), a static libcurl (HTTP only) and GoogleTest, all for x86_64-w64-mingw32, from
 # Debian's own source packages of the versions the Linux build uses. They are installed into a cache

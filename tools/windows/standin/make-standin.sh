@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out a stand-in Windows build folder, BUILD/bin/ as the real Windows build makes it, but with
 # small programs in place of plugo.exe, editor.exe and update.exe: each shows a window titled
 # "plugo stand-in NAME build STAMP" until it is closed, and carries the program's real version
