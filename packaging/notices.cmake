@@ -71,6 +71,4 @@ if(NOT WIN32)
     DEPENDS ${plugo_debian_doc}/copyright ${plugo_debian_doc}/changelog.gz)
   install(FILES ${plugo_debian_doc}/copyright ${plugo_debian_doc}/changelog.gz
     DESTINATION ${PLUGO_SHARE_DIR}/doc/plugo COMPONENT debian EXCLUDE_FROM_ALL)
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides RENAME plugo
-    DESTINATION ${PLUGO_SHARE_DIR}/lintian/overrides COMPONENT debian EXCLUDE_FROM_ALL)
 endif()

@@ -13,7 +13,7 @@ PLUGO_PACKAGES=(
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev python3
   curl desktop-file-utils llvm file valgrind
-  nginx-light
+  nginx-light lintian
 )
 
 plugo_missing_packages() {
