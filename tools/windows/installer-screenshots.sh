@@ -80,6 +80,8 @@ until_true 60 has_window "^PlugoPro $version Installation\$"
 wizard=$(window "^PlugoPro $version Installation\$")
 shot installer-welcome "$wizard"
 press_enter "$wizard"
+shot installer-licence "$wizard"
+press_enter "$wizard"
 shot installer-folder "$wizard"
 press_enter "$wizard"
 until_true 120 test -f "$folder/uninstall.exe"

@@ -140,12 +140,20 @@ xml_text() {
   echo '</Wix>'
 } >"$work/files.wxs"
 
+# The whole installation's licence page: a Swedish introduction, then the GPL's text as it is
+# written. NSIS reads a text file without a byte-order mark in the build machine's code page, so
+# the page is UTF-8 with one, and has Windows' line ends, as its licence control wants.
+{
+  printf '\xef\xbb\xbf'
+  cat "$PLUGO_ROOT/packaging/windows/licence-page.txt" "$PLUGO_ROOT/LICENSE" | sed 's/\r$//; s/$/\r/'
+} >"$work/licence-page.txt"
+
 # ---- the installers -----------------------------------------------------------------------
 sources=$PLUGO_ROOT/packaging/windows
 icon=$PLUGO_ROOT/data/icons/plugo.ico
 nsis_options=(-V2 -WX -NOCD -INPUTCHARSET UTF8
   "-DPLUGO_VERSION_TEXT=$version_text" "-DPLUGO_VERSION_QUAD=$version_quad"
-  "-DPLUGO_ICON=$icon" "-DPLUGO_FILES=$work/files.nsh")
+  "-DPLUGO_ICON=$icon" "-DPLUGO_FILES=$work/files.nsh" "-DPLUGO_LICENCE_PAGE=$work/licence-page.txt")
 [ -n "$signing" ] && nsis_options+=("-DPLUGO_SIGN=$signing")
 
 made=()

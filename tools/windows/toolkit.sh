@@ -134,6 +134,20 @@ progress() {
   done >"$1"
 }
 
+# keep_licences FOLDER SOURCE: keeps what the source package says of its copyright and licences
+# (Debian's debian/copyright and the upstream COPYING, LICENSE and LICENCE files at its top) in
+# FOLDER/licences before the source is removed: the build writes them into the Windows programs'
+# THIRD-PARTY-NOTICES.txt (tools/third-party.py).
+keep_licences() {
+  local into=$1/licences src=$2 file
+  rm -rf "$into" && mkdir -p "$into/debian"
+  cp "$src/debian/copyright" "$into/debian/"
+  for file in "$src"/COPYING* "$src"/LICENSE* "$src"/LICENCE* "$src"/COPYRIGHT*; do
+    [ -f "$file" ] && cp "$file" "$into/"
+  done
+  return 0
+}
+
 # build_component SOURCE-PACKAGE HOST-PACKAGE NAME CMAKE-OPTIONS...: Debian's source of the
 # package, of the host package's version and with Debian's patches, patched further by
 # tools/windows/SOURCE-PACKAGE-*.patch if there are any, configured with the options for
@@ -173,6 +187,8 @@ build_component() {
   log=$dir/install.log
   step="$name: installing into $dir/prefix"
   cmake --install "$dir/build" >"$log" 2>&1 || fail
+  step="$name: keeping its copyright and licence files in $dir/licences"
+  keep_licences "$dir" "$src" >>"$log" 2>&1 || fail
   rm -rf "$dir/build" "$dir/src"
   date -u +%FT%TZ >"$dir/done"
 }
