@@ -30,6 +30,11 @@ if(WIN32)
   # folders name the Debian source package and version they were built from.
   set(plugo_notice_arguments --platform windows --toolkit "${PLUGO_WINDOWS_PREFIXES}")
   set(plugo_notice_depends "")
+elseif(PLUGO_SANITIZE OR PLUGO_FUZZ)
+  # Instrumented programs link the sanitizers' runtimes, and never ship: the notices are written
+  # from the list alone.
+  set(plugo_notice_arguments --platform linux)
+  set(plugo_notice_depends "")
 else()
   # The Linux programs' own NEEDED libraries are checked against the list before it is written.
   set(plugo_notice_arguments --platform linux --programs)
