@@ -28,7 +28,9 @@ configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${plugo_licence} @ONLY NEWLINE_STYLE 
 if(WIN32)
   # Everything in the Windows programs that others wrote comes from the toolkit's cache, whose
   # folders name the Debian source package and version they were built from.
-  set(plugo_notice_arguments --platform windows --toolkit "${PLUGO_WINDOWS_PREFIXES}")
+  # Joined with "|" rather than CMake's ";", which a command line would split.
+  list(JOIN PLUGO_WINDOWS_PREFIXES "|" plugo_toolkit_prefixes)
+  set(plugo_notice_arguments --platform windows --toolkit "${plugo_toolkit_prefixes}")
   set(plugo_notice_depends "")
 elseif(PLUGO_SANITIZE OR PLUGO_FUZZ)
   # Instrumented programs link the sanitizers' runtimes, and never ship: the notices are written

@@ -4,7 +4,7 @@
 the list names everything the builds link and install.
 
   third-party.py notices  --list L --out F --platform linux --programs P...
-  third-party.py notices  --list L --out F --platform windows --toolkit "PREFIX;PREFIX..."
+  third-party.py notices  --list L --out F --platform windows --toolkit "PREFIX|PREFIX..."
   third-party.py copyright --list L --out F --programs P... --contact C --source-url U --version V
   third-party.py check    --list L [--programs P...] [--deb FILE] [--toolkit "PREFIX;..."]
 
@@ -124,7 +124,7 @@ def toolkit_components(prefixes):
     """{source package: (version, component folder)} from the toolkit's prefixes, whose folders are
     named <source package>_<version>_<compiler>."""
     found = {}
-    for prefix in (p for p in prefixes.split(";") if p):
+    for prefix in (p for p in re.split(r"[;|]", prefixes) if p):
         folder = Path(prefix).parent
         match = re.fullmatch(r"([^_]+)_([^_]+)_.+", folder.name)
         if not match:
@@ -380,7 +380,7 @@ def main(argv):
     parser.add_argument("--platform", choices=["linux", "windows"], default="linux")
     parser.add_argument("--programs", nargs="*", default=[])
     parser.add_argument("--deb")
-    parser.add_argument("--toolkit", help="the Windows toolkit's prefixes, ';'-separated")
+    parser.add_argument("--toolkit", help="the Windows toolkit's prefixes, separated by ';' or '|'")
     parser.add_argument("--contact", default="")
     parser.add_argument("--source-url", default="")
     parser.add_argument("--version", default="")

@@ -72,6 +72,7 @@ class ToolkitFolders(unittest.TestCase):
         ("/c/qt6-base_6.4.2+dfsg-10_mingw-gcc12-posix/prefix", {"qt6-base": "6.4.2+dfsg-10"}),
         ("/c/curl_7.88.1-10+deb12u15_mingw-gcc12-posix/prefix;/c/libsodium_1.0.18-1+deb12u1_mingw-gcc12-posix/prefix;",
          {"curl": "7.88.1-10+deb12u15", "libsodium": "1.0.18-1+deb12u1"}),
+        ("/c/a_1-1_x/prefix|/c/b_2-2_x/prefix", {"a": "1-1", "b": "2-2"}),
         ("", {}),
         ("/c/prefix", None),
         ("/c/qt6-base/prefix", None),
