@@ -145,8 +145,8 @@ xml_text() {
 # the page is UTF-8 with one, and has Windows' line ends, as its licence control wants.
 {
   printf '\xef\xbb\xbf'
-  # The introduction's first line is its licence tag, not for the page.
-  { sed '1{/SPDX-License-Identifier/d}' "$PLUGO_ROOT/packaging/windows/licence-page.txt"; cat "$PLUGO_ROOT/LICENSE"; } |
+  # The introduction's comment lines (its licence tag) are not for the page.
+  { grep -v '^#' "$PLUGO_ROOT/packaging/windows/licence-page.txt"; cat "$PLUGO_ROOT/LICENSE"; } |
     sed 's/\r$//; s/$/\r/'
 } >"$work/licence-page.txt"
 
