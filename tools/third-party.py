@@ -184,8 +184,8 @@ def check(components, programs=(), deb=None, toolkit=None, out=sys.stdout):
             for package in sorted(depends - set(listed_linux)):
                 problems.append(f"the .deb depends on {package}, which is not in the list")
         for package in sorted(set(listed_linux) - shipped):
-            print(f"note: {package} is in the list, but the programs neither link it nor does the "
-                  f"package depend on it", file=out)
+            print(f"note: {package} is in the list, but the programs do not link it"
+                  + (" and the package does not depend on it" if deb else ""), file=out)
     if toolkit is not None:
         built = toolkit_components(toolkit)
         listed = {c["source"] for c in components if c["windows"] in ("toolkit", "toolkit-tests")}
