@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/mainwindow.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-files reader on any bytes: at most ten entries, none of them empty, and a list written
 // back reads back the same (but for the entries it cannot hold, which it leaves out).
 #include "platform/desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer against the loader, both ways:
 // 'a' + text: a vocabulary built from the text (fields split by \1, a word from its meanings by \2)
 //   that the editor's rules accept is written and loaded back unchanged;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on any bytes: four values, the same ones after a write and a read.
 #include "trainer/shell/installningar.h"
 

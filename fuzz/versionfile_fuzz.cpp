@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version-file reader on any body: three readable dates or a clean refusal, and a message that
 // is exactly what follows the first pound sign.
 #include "platform/windows1252.h"

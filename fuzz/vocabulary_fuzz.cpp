@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary reader on any bytes: it either refuses the file or gives a vocabulary within its
 // bounds, and a drill over that vocabulary always ends, asking every meaning exactly once.
 #include "vocabfile/glosor.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one version number of the programs and of every package made of them. The project is
 # declared with it (CMakeLists.txt), and the Windows package script reads it with `cmake -P`
 # (tools/windows/version.cmake), so that nothing else needs changing for a new release but the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the version records of the three programs, and the MIME type of the vocabulary files.
 
 On Windows each program carries a VERSIONINFO resource and the program icon (packaging/*.rc); on
@@ -434,9 +435,9 @@ def check_desktop(root, program, validator):
         "Type": "Application",
         "Name": PROGRAMS[program]["name"],
         "Comment": PROGRAMS[program]["comment"],
-        "Exec": f"/opt/plugo/{program}" + PROGRAMS[program].get("arguments", ""),
-        "TryExec": f"/opt/plugo/{program}",
-        "Path": "/opt/plugo",
+        "Exec": f"/usr/lib/plugo/{program}" + PROGRAMS[program].get("arguments", ""),
+        "TryExec": f"/usr/lib/plugo/{program}",
+        "Path": "/usr/lib/plugo",
         "Icon": "plugo",
         "Terminal": "false",
         "X-Plugo-Version": VERSION,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program icon: a blue word card with a white "Å" in front of a yellow one, and a green
 # tick for a word that is known.
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the two feedback pictures that ship beside the trainer:
 #   data/smiling.gif  a friendly smiling face, shown after a right answer
 #   data/argtant.gif  a cross face, shown after a wrong answer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer) and
 # runs each for a while on a copy of its seed corpus.
 # Usage: tools/fuzz.sh [seconds per target, default 20] [target ...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the sample vocabularies that ship beside the trainer (data/*.gls).
 
 A vocabulary file is Windows-1252 text with CR LF line ends, read as a sequence of fields: a comma or a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the updater's two bitmaps and writes its help page into data/. The results are committed;
 # run this again only to change them. Needs ImageMagick's convert.
 set -euo pipefail

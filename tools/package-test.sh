@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the packages from a built Release folder and checks what they install: the program folder
 # with the programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
-# Debian package under /opt/plugo), the desktop entries, icons and the MIME type of *.gls, the
-# package's dependencies, and that the installed programs start from the package, unpacked into a
-# scratch root (the editor also with a vocabulary file to open).
+# Debian package under /usr/lib/plugo), the licence and third-party notices, the links in /usr/bin,
+# the desktop entries, icons and the MIME type of *.gls, the package's dependencies, its copyright
+# file and changelog, what lintian says of it, that the third-party list matches what the programs
+# link and the package depends on, that the installed programs start from the package, unpacked into
+# a scratch root (the editor also with a vocabulary file to open), and that an installation of the
+# last package with the folder under /opt/plugo upgrades to this one with dpkg.
 #
 # Usage: tools/package-test.sh [build folder]          (default: build/)
 set -euo pipefail
@@ -41,7 +45,13 @@ data=()
 while IFS= read -r name; do data+=("$name"); done < <(
   cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \
     \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) -printf '%f\n' | sort)
-printf '%s\n' "${programs[@]}" "${data[@]}" | sort >"$scratch/folder.expected"
+# The licence and the notices lie beside the programs in the folder and the archive; the Debian
+# package has them as its copyright file instead.
+notices=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
+printf '%s\n' "${programs[@]}" "${data[@]}" | sort >"$scratch/package-folder.expected"
+printf '%s\n' "${programs[@]}" "${data[@]}" "${notices[@]}" | sort >"$scratch/folder.expected"
+# The commands in /usr/bin: not "editor" and "update", which are the system's or too general.
+declare -A command_of=([plugo]=plugo [update]=plugo-update [editor]=plugo-editor)
 # The editor's menu command opens its help page beside it.
 if has_editor && [[ " ${data[*]} " != *" editor.html "* ]]; then fail "data/ has no editor.html for the editor"; fi
 
@@ -56,9 +66,12 @@ desktop_expected() {
   echo "usr/share/icons/hicolor/scalable/apps/plugo.svg"
   # The type of *.gls, which the editor's entry opens.
   has_editor && echo "usr/share/mime/packages/plugo-glosfil.xml"
+  for program in "${programs[@]}"; do echo "usr/share/man/man1/${command_of[$program]}.1.gz"; done
+  echo "usr/share/doc/plugo/copyright"
+  echo "usr/share/doc/plugo/changelog.gz"
   return 0
 }
-{ sed 's|^|opt/plugo/|' "$scratch/folder.expected"; desktop_expected; } | sort >"$scratch/deb.expected"
+{ sed 's|^|usr/lib/plugo/|' "$scratch/package-folder.expected"; desktop_expected; } | sort >"$scratch/deb.expected"
 
 # compare <what> <expected list> <actual list>
 compare() {
@@ -72,6 +85,12 @@ compare() {
 echo "-- cmake --install"
 DESTDIR=$scratch/destdir cmake --install "$build" --prefix /opt/plugo >/dev/null
 (cd "$scratch/destdir" && find . -type f -printf '%P\n' | sort) >"$scratch/install.actual"
+for name in "${notices[@]}"; do
+  cmp -s "$build/bin/$name" "$scratch/destdir/opt/plugo/$name" || fail "cmake --install: $name differs from bin/$name"
+done
+cmp -s "$PLUGO_ROOT/LICENSE" "$build/bin/LICENSE.txt" || fail "bin/LICENSE.txt differs from LICENSE"
+grep -q "^Plugo 1.00: third-party notices" "$build/bin/THIRD-PARTY-NOTICES.txt" ||
+  fail "bin/THIRD-PARTY-NOTICES.txt does not begin as the notices do"
 sed 's|^|opt/plugo/|' "$scratch/folder.expected" >"$scratch/install.expected"
 compare "cmake --install" "$scratch/install.expected" "$scratch/install.actual"
 
@@ -81,6 +100,9 @@ top=$(basename "$tgz" .tar.gz)
 tar -tzf "$tgz" | grep -v '/$' | sort >"$scratch/tgz.actual"
 sed "s|^|$top/|" "$scratch/folder.expected" >"$scratch/tgz.expected"
 compare "$(basename "$tgz")" "$scratch/tgz.expected" "$scratch/tgz.actual"
+tar -xzf "$tgz" -C "$scratch" "$top/THIRD-PARTY-NOTICES.txt"
+cmp -s "$build/bin/THIRD-PARTY-NOTICES.txt" "$scratch/$top/THIRD-PARTY-NOTICES.txt" ||
+  fail "the notices in $(basename "$tgz") differ from bin/THIRD-PARTY-NOTICES.txt"
 
 # ---- the Debian package ----------------------------------------------------------------------
 echo "-- $(basename "$deb")"
@@ -108,10 +130,58 @@ dpkg-deb -x "$deb" "$root"
 chmod 755 "$root"
 (cd "$root" && find . -type f -printf '%P\n' | sort) >"$scratch/deb.actual"
 compare "$(basename "$deb")" "$scratch/deb.expected" "$scratch/deb.actual"
+# The commands in /usr/bin: relative links into the folder, nothing else there.
+(cd "$root" && find usr/bin -mindepth 1 -printf '%P\n' 2>/dev/null | sort) >"$scratch/bin.actual"
+for program in "${programs[@]}"; do echo "${command_of[$program]}"; done | sort >"$scratch/bin.expected"
+compare "/usr/bin in $(basename "$deb")" "$scratch/bin.expected" "$scratch/bin.actual"
+for program in "${programs[@]}"; do
+  link=$root/usr/bin/${command_of[$program]}
+  [ "$(readlink "$link" 2>/dev/null)" = "../lib/plugo/$program" ] ||
+    fail "/usr/bin/${command_of[$program]} is not a link to ../lib/plugo/$program"
+done
+
+# The copyright file, in Debian's machine-readable format, and the changelog of this version.
+copyright=$root/usr/share/doc/plugo/copyright
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in Debian's machine-readable format"
+grep -qx 'License: GPL-3.0-or-later' "$copyright" || fail "the copyright file does not give GPL-3.0-or-later"
+for name in libqt6core6 libcurl4; do
+  grep -q "/usr/share/doc/$name/copyright" "$copyright" || fail "the copyright file does not name $name"
+done
+changelog_version=$(zcat "$root/usr/share/doc/plugo/changelog.gz" | sed -n '1s/^plugo (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$(field Version)" ] ||
+  fail "the changelog's latest entry is '$changelog_version', the package's version '$(field Version)'"
+
+# The one third-party list against what the programs link and the package depends on (and the
+# Windows toolkit, when it is built here).
+toolkit=()
+if prefixes=$("$PLUGO_ROOT/tools/windows/toolkit.sh" --cached 2>/dev/null); then
+  toolkit=(--toolkit "$(printf '%s' "$prefixes" | paste -sd ';')")
+fi
+binaries=()
+for program in "${programs[@]}"; do binaries+=("$build/bin/$program"); done
+python3 "$PLUGO_ROOT/tools/third-party.py" check --list "$PLUGO_ROOT/packaging/third-party.txt" \
+  --programs "${binaries[@]}" --deb "$deb" "${toolkit[@]}" || fail "packaging/third-party.txt is behind the build"
+
+# lintian: no error and no warning, with no override. (Its notes at the information level are
+# printed by `lintian -I`; the README says why each stays.)
+if command -v lintian >/dev/null; then
+  echo "-- lintian"
+  if ! lintian --fail-on error,warning --display-level ">=warning" "$deb" >"$scratch/lintian.out" 2>&1; then
+    fail "lintian:"
+    cat "$scratch/lintian.out" >&2
+  else
+    sed 's/^/  /' "$scratch/lintian.out"
+    echo "lintian: no error, no warning"
+  fi
+else
+  fail "lintian is not installed"
+fi
+
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { print "owner " $2 ": " $6 }' >"$scratch/owners"
 [ -s "$scratch/owners" ] && fail "files not owned by root: $(cat "$scratch/owners")"
 
-folder=$root/opt/plugo
+folder=$root/usr/lib/plugo
 for name in "${data[@]}"; do
   [ -f "$folder/$name" ] && ! cmp -s "$PLUGO_ROOT/data/$name" "$folder/$name" && fail "$name differs from data/$name"
 done
@@ -129,7 +199,7 @@ for program in "${programs[@]}"; do
     desktop-file-validate "$entry" || fail "$program.desktop does not validate"
   fi
   exec_line=$(sed -n 's/^Exec=//p' "$entry")
-  wanted=/opt/plugo/$program
+  wanted=/usr/lib/plugo/$program
   [ "$program" = editor ] && wanted+=" %f"
   [ "$exec_line" = "$wanted" ] || fail "$program.desktop runs '$exec_line', expected '$wanted'"
 done
@@ -156,7 +226,7 @@ elif has_editor && [ -f "$root/usr/share/mime/packages/plugo-glosfil.xml" ]; the
 fi
 
 # ---- the installed programs start ------------------------------------------------------------
-# As root, the programs run as nobody, for whom the folder under /opt is not writable, as for any
+# As root, the programs run as nobody, for whom the folder under /usr/lib is not writable, as for any
 # user of an installed package; otherwise the folder is made read-only for the run.
 home=$scratch/home
 mkdir -p "$home/runtime"
@@ -171,16 +241,18 @@ fi
 if "${runner[@]}" test -w "$folder"; then folder_writable=1; else folder_writable=0; fi
 
 # start <program> [argument]: runs it for five seconds; it waits for its user, so still running
-# then (the time-out's 124) is a start, and anything else is a crash or an early end.
+# then (the time-out's 124) is a start, and anything else is a crash or an early end. A program
+# given with a folder (usr/bin/plugo) is started through that path in the scratch root.
 start() {
-  local program=$1 status=0 name=$1${2:+ $(basename "$2")}
-  local out=$scratch/${name// /_}.out
+  local program=$1 status=0 name=$1${2:+ $(basename "$2")} path=$folder/$1
+  [[ $program == */* ]] && path=$root/$program
+  local out=$scratch/${name//[ \/]/_}.out
   (cd "$home" && timeout -k 5 5 "${runner[@]}" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 \
     HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen \
-    "$folder/$program" ${2:+"$2"}) >"$out" 2>&1 || status=$?
+    "$path" ${2:+"$2"}) >"$out" 2>&1 || status=$?
   if [ "$status" -eq 124 ]; then
-    echo "$name started from /opt/plugo and was still running after 5 s"
+    echo "$name started from /${path#"$root"/} and was still running after 5 s"
   else
     fail "$name ended with status $status within 5 s of its start; it said:"
     cat "$out" >&2
@@ -194,6 +266,8 @@ start() {
 for program in "${programs[@]}"; do
   start "$program"
 done
+# As the menu's command line and a terminal start it: through its link in /usr/bin.
+start usr/bin/plugo
 # The editor as the file manager starts it: with the vocabulary file to open, one of the user's
 # own and one from the program folder, which the user cannot write.
 if has_editor; then
@@ -219,6 +293,47 @@ else
   fi
 fi
 [ "$(id -u)" -ne 0 ] && chmod u+w "$folder"
+
+# ---- an upgrade from the package that had the folder under /opt/plugo -------------------------
+# Both are installed with dpkg into a scratch root of their own. Its package database starts with
+# this machine's records of the packages the two depend on (with empty file lists: their files stay
+# outside the root), so dpkg checks the dependencies as on a real upgrade; no other package's
+# triggers are there, so none of their scripts is looked for. The package has no scripts of its own.
+echo "-- upgrade from the /opt/plugo package"
+if ! old_deb=$("$PLUGO_ROOT/tools/old-deb.sh"); then
+  fail "could not make the /opt/plugo package to upgrade from"
+else
+  droot=$scratch/dpkg-root
+  mkdir -p "$droot/var/lib/dpkg/info" "$droot/var/lib/dpkg/updates" "$droot/var/lib/dpkg/triggers"
+  { dpkg-deb -f "$old_deb" Depends; echo ,; field Depends; } | tr ',' '\n' | sed 's/^ *//; s/[ (:].*//; /^$/d' |
+    sort -u >"$scratch/dependencies"
+  # One record per paragraph of dpkg's status file, those of the depended-on packages kept.
+  awk -v RS= -v ORS='\n\n' -v names="$(tr '\n' ' ' <"$scratch/dependencies")" '
+    BEGIN { n = split(names, w, " "); for (i = 1; i <= n; i++) want[w[i]] }
+    { split($0, l, "\n"); sub(/^Package: /, "", l[1]) } l[1] in want' /var/lib/dpkg/status >"$droot/var/lib/dpkg/status"
+  while IFS= read -r name; do
+    : >"$droot/var/lib/dpkg/info/$name.list"
+    : >"$droot/var/lib/dpkg/info/$name:$(dpkg --print-architecture).list"
+  done <"$scratch/dependencies"
+  dpkg_root() { dpkg --root="$droot" --force-not-root --force-script-chrootless "$@"; }
+  dpkg_root -i "$old_deb" >"$scratch/dpkg-old.out" 2>&1 || { fail "installing $(basename "$old_deb"):"; cat "$scratch/dpkg-old.out" >&2; }
+  [ -x "$droot/opt/plugo/plugo" ] || fail "the old package did not install /opt/plugo/plugo"
+  if dpkg_root -i "$deb" >"$scratch/dpkg-new.out" 2>&1; then
+    sed 's/^/  /' "$scratch/dpkg-new.out"
+  else
+    fail "upgrading to $(basename "$deb"):"
+    cat "$scratch/dpkg-new.out" >&2
+  fi
+  grep -i -e 'warning' -e 'problem' "$scratch/dpkg-new.out" && fail "dpkg warned during the upgrade"
+  status=$(dpkg-query --admindir="$droot/var/lib/dpkg" -W -f='${Status} ${Version}' plugo 2>&1)
+  [ "$status" = "install ok installed $(field Version)" ] || fail "after the upgrade plugo is '$status'"
+  [ -e "$droot/opt/plugo" ] && fail "/opt/plugo is still there after the upgrade: $(cd "$droot/opt/plugo" && ls)"
+  (cd "$droot" && find . -path ./var -prune -o ! -type d -printf '%P\n' | sort) >"$scratch/upgrade.actual"
+  { cat "$scratch/deb.expected"; sed 's|^|usr/bin/|' "$scratch/bin.expected"; } | sort >"$scratch/upgrade.expected"
+  compare "the upgraded installation" "$scratch/upgrade.expected" "$scratch/upgrade.actual"
+  dpkg-query --admindir="$droot/var/lib/dpkg" -L plugo | grep '^/opt' && fail "dpkg still lists files under /opt"
+  [ "$failures" -eq 0 ] && echo "The /opt/plugo installation upgraded to /usr/lib/plugo; nothing left under /opt."
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "Package test: $failures failure(s)." >&2

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for ./run and ./test: installs what is missing from Debian's packages and builds.
 # Sourced, not run: it leaves PLUGO_ROOT and PLUGO_BUILD set for the caller.
 
@@ -12,7 +13,7 @@ PLUGO_PACKAGES=(
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-dev python3
   curl desktop-file-utils llvm file valgrind
-  nginx-light
+  nginx-light lintian
 )
 
 plugo_missing_packages() {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the windows for the README, taken under a virtual X server.
 # Usage: tools/take-screenshots.sh [output folder]   (default: docs/)
 #        tools/take-screenshots.sh --windows [output folder]: the Windows build under Wine, saved as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens, shows and saves a full vocabulary (400 words, 1600 meanings) in the editor's window, round
 // after round, and prints the times: open (read and parse into the table), open and first paint of
 // the filled table (after the window is built, which is timed apart), save after a change (writer, encoding, atomic replace) and save unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program that shows text: one label with a Swedish line in a window of the
 // trainer's size. Drawing text is what makes a program load fonts, which an empty window never does.
 #include "firstpaint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program: one empty window of the trainer's size.
 #include "firstpaint.h"
 

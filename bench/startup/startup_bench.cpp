@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the trainer and two minimal Qt Widgets programs in turn, many times, and prints the time from
 // process start to the first painted window and the peak memory of each. One baseline is an empty
 // window; the other shows one label of Swedish text, so that it reads the font configuration, loads a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer as it starts for a user, reporting its first painted main window.
 #include "firstpaint.h"
 #include "trainer/shell/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads a full vocabulary (400 words, 1600 meanings) again and again, then runs complete drills over
 // it through the vocabulary classes, and prints the time per load and per question.
 #include "fullvocabulary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 200 complete drills of a full vocabulary (400 words, 1600 meanings) through the real main window
 // on the offscreen platform, each ending with its report. Prints questions per second and the
 // process's memory after drills 1, 10, 100 and 200: it should not grow after the first drill.

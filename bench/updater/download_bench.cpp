@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Downloads a 200 MB installer from a loopback server with the updater's own window and transfer
 // service, and with the curl command line, in the same run; prints the throughput of both, the
 // updater's peak memory above its idle size, and the longest gap between two animation ticks.

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; What the whole installation (setup.nsi) and the update installers (update.nsi) share: the
 ; 64-bit Unicode stub, the registry keys, the programs' names and the check that a program about
 ; to be replaced is not running.

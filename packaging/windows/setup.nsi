@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The whole installation, plugo-<version>-setup.exe: the three programs with every data file in
 ; one folder (by default C:\Program Files\Plugo), Start-menu entries, the uninstall record with
 ; version and icon, and *.gls opened by the editor. Run again, or run for a newer version, it
@@ -19,6 +20,14 @@ InstallDirRegKey HKLM "${PLUGO_UNINSTALL_KEY}" "InstallLocation"
 
 !define MUI_WELCOMEPAGE_TEXT "Den här guiden installerar PlugoPro ${PLUGO_VERSION_TEXT} på datorn: glostränaren ${PLUGO_NAME_plugo}, glosredigeraren ${PLUGO_NAME_editor} och uppdateraren ${PLUGO_NAME_update}, med bilder, hjälpsidor och exempelglosor.$\r$\n$\r$\nFinns PlugoPro redan installerat ersätts det där det ligger. Dina inställningar, senast öppnade filer och rapporter behålls.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
+; The licence, shown to be read: the GPL asks nothing of who only uses the programs, so the page
+; goes on with Nästa rather than asking the user to accept.
+!define MUI_PAGE_HEADER_TEXT "Licens"
+!define MUI_PAGE_HEADER_SUBTEXT "PlugoPro är fri programvara under GNU General Public License."
+!define MUI_LICENSEPAGE_TEXT_TOP "Läs gärna villkoren. Rulla nedåt eller tryck Page Down för att se resten."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Villkoren gäller när du ger programmen vidare eller ändrar dem. Tryck Nästa för att fortsätta."
+!define MUI_LICENSEPAGE_BUTTON "&Nästa >"
+!insertmacro MUI_PAGE_LICENSE "${PLUGO_LICENCE_PAGE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "PlugoPro ${PLUGO_VERSION_TEXT} har installerats i mappen$\r$\n$INSTDIR$\r$\n$\r$\nProgrammen finns på Start-menyn under PlugoPro, och glosfiler (*.gls) öppnas med ${PLUGO_NAME_editor}.$\r$\n$\r$\nKlicka på Slutför för att avsluta guiden."

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The uninstaller, written by the whole installation and again by the trainer's update installer
 ; (which carries the newest list of the data files). It removes exactly the files the
 ; installation put there, so the user's kept files (settings, recent list, report) stay: in the

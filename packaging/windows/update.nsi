@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; An update installer, one per program: plugo_upd.exe, editor_upd.exe, update_upd.exe, as the
 ; update server hands them out. It replaces its one program (the trainer's also the data files)
 ; in the folder of the installation, found from the uninstall record, and leaves the rest as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/glostable.h"
 #include "editor/mainwindow.h"
 #include "editor/vocabularymodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts read Swedish under the C locale, with the toolkit's Swedish catalogue and
 // without it (a hand-made install).
 #include "platform/qtdesktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry for suites that need a QApplication: widgets are real, the platform is offscreen.
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for the editor where the trainer's tests start it for real: it notes in its working
 // folder that it ran, one file of its own per run, so that runs at the same moment cannot mix.
 #include <QCoreApplication>

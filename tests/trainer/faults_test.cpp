@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults staged in the middle of a session: the program keeps working, says what failed where it
 // has a message for it, and every file that was whole before is still whole.
 #include "shell/trainerfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The updater's part of the update chain, run by tools/windows/chain-test.sh under Wine: the window
 // of update.exe dates the programs of a real installation and asks a real web server on loopback.
 // The script installs, publishes, runs these and the downloaded installer; what it gives them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libcurl is set up once for the whole test program, as the updater's main does it.
 #include <curl/curl.h>
 #include <gtest/gtest.h>

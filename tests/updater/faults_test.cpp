@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A server that misbehaves in ways beyond the plain faults: too long a body, an absurd length, a
 // redirect that leads back to itself. The updater keeps working and leaves no half file.
 #include "support/nofilegrowth.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "loopbackserver.h"
 #include "platform/inetplugo.h"
 #include "support/tempfolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The updater against Debian's nginx serving a folder made by publish-update: the real transfer
 // service, the real window, a real web server's own answers.
 #include "nginxserver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabfile/glosor.h"
 #include "platform/windows1252.h"
 #include "support/tempfolder.h"

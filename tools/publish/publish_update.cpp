@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // publish-update: makes the folder to upload to the update server. See publish::usage().
 #include "release.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Serves a release folder made by publish-update with Debian's nginx on 127.0.0.1 at a free port,
 // until a line or the end arrives on standard input. Prints the port first. The end-to-end test
 // of the update chain puts the Windows updater in front of it.

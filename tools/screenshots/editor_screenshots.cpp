@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's window with the shipped English vocabulary open, a warning in the status line and
 // the cursor in a cell; then its save dialog, the toolkit's own, over a folder of vocabularies.
 // Run it under a real X server: tools/take-screenshots.sh does, under the C.UTF-8 locale, so that

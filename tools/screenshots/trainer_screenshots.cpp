@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the trainer's windows with a scripted desktop and saves pictures of them: a drill with a
 // wrong answer on show, the settings dialog, and the tooltip of "Avbryt". Run it under a real X
 // server (xvfb-run) so the tooltip is drawn: tools/take-screenshots.sh does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The updater's window after a version check against a loopback server, and during a download
 // that the server paces slowly. Run it under a real X server: tools/take-screenshots.sh does.
 #include "loopbackserver.h"

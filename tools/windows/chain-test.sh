@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The update chain as a user lives through it, end to end under Wine, with Debian's nginx on
 # loopback as the update server:
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the Windows packages hold and need; sourced by package.sh and installer-test.sh after
 # tools/setup.sh (which sets PLUGO_ROOT).
 
@@ -12,12 +13,16 @@ PLUGO_WINDOWS_PACKAGING_PACKAGES=(nsis wixl osslsigncode binutils-mingw-w64-x86-
 PLUGO_WINDOWS_CATALOGUE=qt_sv.qm
 PLUGO_WINDOWS_CATALOGUE_SOURCE=/usr/share/qt6/translations/$PLUGO_WINDOWS_CATALOGUE
 
+# The licence and the third-party notices, which the build writes beside the programs
+# (packaging/notices.cmake).
+PLUGO_WINDOWS_NOTICES=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
+
 # The data files that ship beside the programs: those data/CMakeLists.txt copies into bin/ (the
 # same patterns), named from the source folder so that nothing a program wrote into bin/ (its
-# report, settings, a vocabulary of one's own) ever ships; and the catalogue.
+# report, settings, a vocabulary of one's own) ever ships; the catalogue; the licence and notices.
 plugo_windows_data_files() {
   { (cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) \
-    -printf '%f\n'); echo "$PLUGO_WINDOWS_CATALOGUE"; } | LC_ALL=C sort
+    -printf '%f\n'); echo "$PLUGO_WINDOWS_CATALOGUE"; printf '%s\n' "${PLUGO_WINDOWS_NOTICES[@]}"; } | LC_ALL=C sort
 }
 
 # plugo_windows_strip PROGRAM OUTPUT: a stripped copy of a Windows program. Stripping writes the

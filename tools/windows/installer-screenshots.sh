@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the Swedish installer pages for the README, taken under Xvfb and Wine:
 #
 #   tools/windows/installer-screenshots.sh BUILD|--standin [output folder]   (default: docs/)
@@ -78,6 +79,8 @@ setup=$!
 until_true 60 has_window "^PlugoPro $version Installation\$"
 wizard=$(window "^PlugoPro $version Installation\$")
 shot installer-welcome "$wizard"
+press_enter "$wizard"
+shot installer-licence "$wizard"
 press_enter "$wizard"
 shot installer-folder "$wizard"
 press_enter "$wizard"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the Windows installers under Wine, in a Wine prefix of its own:
 #
 #   tools/windows/installer-test.sh BUILD        installers from BUILD/packages (made when missing)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows installers from a Windows build folder whose bin/ holds plugo.exe, editor.exe,
 # update.exe and every data file beside them:
 #
@@ -139,12 +140,22 @@ xml_text() {
   echo '</Wix>'
 } >"$work/files.wxs"
 
+# The whole installation's licence page: a Swedish introduction, then the GPL's text as it is
+# written. NSIS reads a text file without a byte-order mark in the build machine's code page, so
+# the page is UTF-8 with one, and has Windows' line ends, as its licence control wants.
+{
+  printf '\xef\xbb\xbf'
+  # The introduction's comment lines (its licence tag) are not for the page.
+  { grep -v '^#' "$PLUGO_ROOT/packaging/windows/licence-page.txt"; cat "$PLUGO_ROOT/LICENSE"; } |
+    sed 's/\r$//; s/$/\r/'
+} >"$work/licence-page.txt"
+
 # ---- the installers -----------------------------------------------------------------------
 sources=$PLUGO_ROOT/packaging/windows
 icon=$PLUGO_ROOT/data/icons/plugo.ico
 nsis_options=(-V2 -WX -NOCD -INPUTCHARSET UTF8
   "-DPLUGO_VERSION_TEXT=$version_text" "-DPLUGO_VERSION_QUAD=$version_quad"
-  "-DPLUGO_ICON=$icon" "-DPLUGO_FILES=$work/files.nsh")
+  "-DPLUGO_ICON=$icon" "-DPLUGO_FILES=$work/files.nsh" "-DPLUGO_LICENCE_PAGE=$work/licence-page.txt")
 [ -n "$signing" ] && nsis_options+=("-DPLUGO_SIGN=$signing")
 
 made=()

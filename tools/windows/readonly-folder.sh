@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # readonly-folder.sh make|remove <folder> [files to put in it...]
 # A program folder that a Windows program under Wine cannot write, for the tests, as a locked-down
 # "C:\Program Files" is: Wine takes the folder's permissions from this file system, and Windows'

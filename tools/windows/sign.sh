@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Signs Windows programs, installers and MSI packages in place with Authenticode (Debian's
 # osslsigncode), so that Windows names the publisher before they run.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # startup-under-wine.sh [rounds]: the time from starting the trainer to its first painted window,
 # the Linux build beside the Windows build under Wine, on the same virtual display. Each round
 # starts the four programs back to back (the trainer and the window with one label, of each

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the Windows programs are made with, when it is not built yet: a static Qt (Core, Gui,
 # Widgets, Test), a static libcurl (HTTP only), a minimal static libsodium (the updater's signature
 # checks) and GoogleTest, all for x86_64-w64-mingw32, from
@@ -136,6 +137,20 @@ progress() {
   done >"$1"
 }
 
+# keep_licences FOLDER SOURCE: keeps what the source package says of its copyright and licences
+# (Debian's debian/copyright and the upstream COPYING, LICENSE and LICENCE files at its top) in
+# FOLDER/licences before the source is removed: the build writes them into the Windows programs'
+# THIRD-PARTY-NOTICES.txt (tools/third-party.py).
+keep_licences() {
+  local into=$1/licences src=$2 file
+  rm -rf "$into" && mkdir -p "$into/debian"
+  cp "$src/debian/copyright" "$into/debian/"
+  for file in "$src"/COPYING* "$src"/LICENSE* "$src"/LICENCE* "$src"/COPYRIGHT*; do
+    [ -f "$file" ] && cp "$file" "$into/"
+  done
+  return 0
+}
+
 # build_component SOURCE-PACKAGE HOST-PACKAGE NAME CMAKE-OPTIONS...: Debian's source of the
 # package, of the host package's version and with Debian's patches, patched further by
 # tools/windows/SOURCE-PACKAGE-*.patch if there are any, configured with the options for
@@ -175,6 +190,8 @@ build_component() {
   log=$dir/install.log
   step="$name: installing into $dir/prefix"
   cmake --install "$dir/build" >"$log" 2>&1 || fail
+  step="$name: keeping its copyright and licence files in $dir/licences"
+  keep_licences "$dir" "$src" >>"$log" 2>&1 || fail
   rm -rf "$dir/build" "$dir/src"
   date -u +%FT%TZ >"$dir/done"
 }
@@ -208,6 +225,8 @@ build_autotools_component() {
   log=$dir/install.log
   step="$name: installing into $dir/prefix"
   make -C "$src" install >"$log" 2>&1 || fail
+  step="$name: keeping its copyright and licence files in $dir/licences"
+  keep_licences "$dir" "$src" >>"$log" 2>&1 || fail
   rm -rf "$dir/src"
   date -u +%FT%TZ >"$dir/done"
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build, for ./run windows and ./test windows. Sourced after tools/setup.sh.
 # The programs are cross-built with MinGW-w64 against the toolkit that tools/windows/toolkit.sh
 # keeps in the cache, and run under Wine.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for scripts that install and run Windows programs in a Wine prefix of their own; sourced
 # once WINEPREFIX is exported and the prefix exists.
 

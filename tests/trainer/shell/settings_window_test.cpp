@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/namedchild.h"
 #include "trainer/shell/installningar.h"
 #include "trainerfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is different when the trainer runs on Windows: the program folder and every file beside it
 // are named with backslashes, a program folder that cannot be written (as "C:\Program Files" for
 // a pupil) sends the kept files to the local application data folder, and the recent list is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testpages.h"
 #include "trainer/web/pages.h"
 #include "trainer/web/pagetext.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out a stand-in Windows build folder, BUILD/bin/ as the real Windows build makes it, but with
 # small programs in place of plugo.exe, editor.exe and update.exe: each shows a window titled
 # "plugo stand-in NAME build STAMP" until it is closed, and carries the program's real version
@@ -31,6 +32,11 @@ rm -rf "$build/standin-objects"
 while IFS= read -r name; do
   if [ "$name" = "$PLUGO_WINDOWS_CATALOGUE" ]; then
     cp "$PLUGO_WINDOWS_CATALOGUE_SOURCE" "$build/bin/"
+  elif [ "$name" = LICENSE.txt ]; then
+    sed 's/$/\r/' "$PLUGO_ROOT/LICENSE" >"$build/bin/$name"
+  elif [ "$name" = THIRD-PARTY-NOTICES.txt ]; then
+    # The stand-ins link nothing but the compiler's runtime; the installers need only the file.
+    printf 'Stand-in programs for the installer test: no notices of their own.\r\n' >"$build/bin/$name"
   else
     cp "$PLUGO_ROOT/data/$name" "$build/bin/"
   fi

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* A stand-in for one of the three programs, to try the installers with before (or without) the
  * real programs: a Windows GUI program that shows a window titled with its name and waits until
  * it is closed. With the argument --exit it ends at once, so a test can start it to see that it
