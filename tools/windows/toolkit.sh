@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the Windows programs are made with, when it is not built yet: a static Qt (Core, Gui,
-# Widgets, Test), a static libcurl (HTTP only), a minimal static libsodium (the updater's signature
-# checks) and GoogleTest, all for x86_64-w64-mingw32, from
-# Debian's own source packages of the versions the Linux build uses. They are installed into a cache
-# folder outside the checkout, keyed by the versions, so later builds and clones reuse them.
+# Widgets, PrintSupport, Test), a static libcurl (HTTP only), a minimal static libsodium (the
+# updater's signature checks), a static Hunspell (the editor's spelling) and GoogleTest, all for
+# x86_64-w64-mingw32, from Debian's own source packages of the versions the Linux build uses. They
+# are installed into a cache folder outside the checkout, keyed by the versions and the build
+# options, so later builds and clones reuse them and a changed option builds that component again.
 #
 #   tools/windows/toolkit.sh            build what is missing, then print the prefixes, one a line
 #   tools/windows/toolkit.sh --cached   print the prefixes if all are built, else exit 1 quietly
@@ -23,7 +24,7 @@ triplet=x86_64-w64-mingw32
 PLUGO_PACKAGES+=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine dpkg-dev
-  libsodium-dev autoconf automake libtool
+  libsodium-dev libhunspell-dev autoconf automake autoconf-archive libtool
 )
 
 step="start"
@@ -36,20 +37,67 @@ fail() {
 
 host_version() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null; }
 
-# One folder per component and version (and compiler), with a stamp written last.
-component_dir() { echo "$cache/$1_$2_mingw-gcc$(${triplet}-gcc-posix -dumpversion 2>/dev/null || echo unknown)"; }
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
-# component_prefix SOURCE-PACKAGE:HOST-PACKAGE: where the component is installed; the source
-# package is built at the version of the host's package, which the Linux build uses.
-component_prefix() { echo "$(component_dir "${1%%:*}" "$(host_version "${1#*:}")")/prefix"; }
+# Each component's build options, named once: they are part of its cache folder's name.
+# Only what minisign signatures need (Ed25519, BLAKE2b, SHA-256 and SHA-512 are all in the minimal
+# build), so the updater carries as little as it can.
+sodium_options=(--enable-minimal --disable-pie)
+# The library alone: the editor needs no command-line tools, no translations and no readline.
+hunspell_options=(--disable-nls --without-ui --without-readline)
+gtest_options=(-DBUILD_GMOCK=ON -Dgtest_build_tests=OFF)
+# CMake rather than configure: it installs a package configuration that carries curl's own
+# Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it. HTTP only,
+# with Schannel, Windows' own TLS.
+curl_options=(
+  -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF
+  -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF
+  -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF
+  -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DENABLE_UNIX_SOCKETS=OFF
+  -DCURL_DISABLE_LDAP=ON -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none
+)
+# Qt (about 1000 steps, most of an hour on two cores): only what the programs and their tests use
+# (print support for the editor's printing and PDFs), the rest off, the bundled third-party
+# libraries in. The host's moc, rcc and uic serve. The +dfsg tarball has no wintab, so no tablet
+# events; with OpenGL off, dynamic GL must go too.
+qt_options=(
+  -DQT_HOST_PATH=/usr
+  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake"
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF
+  -DFEATURE_printsupport=ON -DFEATURE_concurrent=OFF
+  -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
+  -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+  -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF
+  -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON
+)
+
+# component_dir PACKAGE VERSION OPTIONS...: one folder per component, version, compiler and set of
+# options, with a stamp written last.
+component_dir() {
+  local package=$1 version=$2 key
+  shift 2
+  key=$(printf '%s\n' "$@" | sha256sum | cut -c1-8)
+  echo "$cache/${package}_${version}_mingw-gcc$(${triplet}-gcc-posix -dumpversion 2>/dev/null || echo unknown)_$key"
+}
+
+# component_prefix SOURCE-PACKAGE HOST-PACKAGE OPTIONS...: where the component is installed; the
+# source package is built at the version of the host's package, which the Linux build uses.
+component_prefix() {
+  local package=$1 host=$2
+  shift 2
+  echo "$(component_dir "$package" "$(host_version "$host")" "$@")/prefix"
+}
 
 all_prefixes() {
-  local component
   # Qt first, as the build's search order has it.
-  for component in qt6-base:qt6-base-dev curl:libcurl4-openssl-dev libsodium:libsodium-dev \
-    googletest:libgtest-dev; do
-    component_prefix "$component"
-  done
+  component_prefix qt6-base qt6-base-dev "${qt_options[@]}"
+  component_prefix curl libcurl4-openssl-dev "${curl_options[@]}"
+  component_prefix libsodium libsodium-dev "${sodium_options[@]}"
+  component_prefix hunspell libhunspell-dev "${hunspell_options[@]}"
+  component_prefix googletest libgtest-dev "${gtest_options[@]}"
 }
 
 all_built() {
@@ -159,7 +207,7 @@ build_component() {
   local package=$1 host=$2 name=$3 version dir src patch
   shift 3
   version=$(host_version "$host")
-  dir=$(component_dir "$package" "$version")
+  dir=$(component_dir "$package" "$version" "$@")
   [ -f "$dir/done" ] && return 0
   [ -n "$version" ] || { step="$name: $host is not installed"; fail; }
   rm -rf "$dir" && mkdir -p "$dir"
@@ -203,7 +251,7 @@ build_autotools_component() {
   local package=$1 host=$2 name=$3 version dir src
   shift 3
   version=$(host_version "$host")
-  dir=$(component_dir "$package" "$version")
+  dir=$(component_dir "$package" "$version" "$@")
   [ -f "$dir/done" ] && return 0
   [ -n "$version" ] || { step="$name: $host is not installed"; fail; }
   rm -rf "$dir" && mkdir -p "$dir"
@@ -217,7 +265,7 @@ build_autotools_component() {
   step="$name: configuring a static build for $triplet"
   echo "== $step"
   (cd "$src" && autoreconf -fi && ./configure --host="$triplet" --prefix="$dir/prefix" \
-    --enable-static --disable-shared "$@" CC="${triplet}-gcc-posix") >"$log" 2>&1 || fail
+    --enable-static --disable-shared "$@" CC="${triplet}-gcc-posix" CXX="${triplet}-g++-posix") >"$log" 2>&1 || fail
   log=$dir/build.log
   step="$name: building"
   echo "== $step"
@@ -232,36 +280,11 @@ build_autotools_component() {
 }
 
 build_all() {
-  local multiarch
-  multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
-  # Only what minisign signatures need (Ed25519, BLAKE2b, SHA-256 and SHA-512 are all in the
-  # minimal build), so the updater carries as little as it can.
-  build_autotools_component libsodium libsodium-dev libsodium --enable-minimal --disable-pie
-  build_component googletest libgtest-dev GoogleTest -DBUILD_GMOCK=ON -Dgtest_build_tests=OFF
-  # CMake rather than configure: it installs a package configuration that carries curl's own
-  # Windows libraries (ws2_32, crypt32, ...) and CURL_STATICLIB to whoever links it. HTTP only,
-  # with Schannel, Windows' own TLS.
-  build_component curl libcurl4-openssl-dev curl \
-    -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF \
-    -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
-    -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF -DUSE_NGHTTP2=OFF -DUSE_LIBIDN2=OFF \
-    -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBPSL=OFF -DENABLE_UNIX_SOCKETS=OFF \
-    -DCURL_DISABLE_LDAP=ON -DCURL_CA_PATH=none -DCURL_CA_BUNDLE=none
-  # Qt (about 1000 steps, most of an hour on two cores): only what the programs and their tests use,
-  # the rest off, the bundled third-party libraries in. The host's moc, rcc and uic serve. The
-  # +dfsg tarball has no wintab, so no tablet events; with OpenGL off, dynamic GL must go too.
-  build_component qt6-base qt6-base-dev Qt \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
-    -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF \
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
-    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
-    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_textmarkdownreader=OFF \
-    -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON
+  build_autotools_component libsodium libsodium-dev libsodium "${sodium_options[@]}"
+  build_autotools_component hunspell libhunspell-dev Hunspell "${hunspell_options[@]}"
+  build_component googletest libgtest-dev GoogleTest "${gtest_options[@]}"
+  build_component curl libcurl4-openssl-dev curl "${curl_options[@]}"
+  build_component qt6-base qt6-base-dev Qt "${qt_options[@]}"
 }
 
 step="installing Debian's packages for the Windows build"
