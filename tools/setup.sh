@@ -14,6 +14,8 @@ PLUGO_PACKAGES=(
   clang libclang-rt-dev python3
   curl desktop-file-utils llvm file valgrind
   nginx-light lintian
+  libhunspell-dev hunspell-sv hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr hunspell-es
+  poppler-utils libkeduvocdocument-dev
 )
 
 plugo_missing_packages() {
