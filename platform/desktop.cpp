@@ -27,6 +27,15 @@ QString Desktop::downloadsFolder() const
     return QDir::toNativeSeparators(folder);
 }
 
+QString Desktop::documentsFolder() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir()
+                               ? documents
+                               : QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return QDir::toNativeSeparators(folder);
+}
+
 bool Desktop::isFolderWritable(const QString &folder) const
 {
     // Asking the file system's permissions is not enough (a read-only mount, an administrator's

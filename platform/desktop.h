@@ -39,6 +39,9 @@ struct FileDialogResult {
     bool cancelled = true;
     QString path;      // full path, exactly as chosen
     QString fileName;  // the bare name, without folder
+    // The description-and-pattern pair of the filter the user had chosen, counted from 0; -1 when
+    // the dialog does not say.
+    int filterIndex = -1;
 };
 
 // The desktop services both programs use. Everything that waits for the user or reads the
@@ -91,6 +94,9 @@ public:
 
     // Where the user's downloads go: the desktop's download folder, else the home folder.
     virtual QString downloadsFolder() const;
+
+    // Where the user's own documents go: the desktop's documents folder, else the home folder.
+    virtual QString documentsFolder() const;
 
     // True when files can be created in the folder.
     virtual bool isFolderWritable(const QString &folder) const;

@@ -238,7 +238,8 @@ static FileDialogResult runFileDialog(QWidget *owner, const FileDialogOptions &o
     QFileDialog dialog(owner, options.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(toQtFilter(options.filter));
+    const QString filters = toQtFilter(options.filter);
+    dialog.setNameFilter(filters);
     if (!options.confirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     prepareToolkitDialog(dialog);
@@ -252,6 +253,7 @@ static FileDialogResult runFileDialog(QWidget *owner, const FileDialogOptions &o
     result.cancelled = false;
     result.path = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
     result.fileName = fileNamePart(result.path);
+    result.filterIndex = static_cast<int>(filters.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
     return result;
 }
 

@@ -17,7 +17,11 @@ platform::FileDialogResult ScriptedDesktop::chosen(const QString &path)
 }
 
 void ScriptedDesktop::chooseOpen(const QString &path) { openAnswers.push_back(chosen(path)); }
-void ScriptedDesktop::chooseSave(const QString &path) { saveAnswers.push_back(chosen(path)); }
+void ScriptedDesktop::chooseSave(const QString &path, int filterIndex)
+{
+    saveAnswers.push_back(chosen(path));
+    saveAnswers.back().filterIndex = filterIndex;
+}
 void ScriptedDesktop::cancelOpen() { openAnswers.push_back(platform::FileDialogResult{}); }
 void ScriptedDesktop::cancelSave() { saveAnswers.push_back(platform::FileDialogResult{}); }
 

@@ -28,6 +28,8 @@ public:
     QString folder;
     // The user's download folder; empty, so dialogs are asked as before, unless a test sets it.
     QString downloads;
+    // The user's documents folder; empty unless a test sets it.
+    QString documents;
     QDateTime clock = QDateTime(QDate(2026, 12, 9), QTime(14, 5));
     QString shortDateText = QStringLiteral("2026-12-09");
     // Start programs for real (a test may check that a script ran).
@@ -41,7 +43,7 @@ public:
 
     // Queue a chosen file for the next open or save dialog.
     void chooseOpen(const QString &path);
-    void chooseSave(const QString &path);
+    void chooseSave(const QString &path, int filterIndex = -1);
     void cancelOpen();
     void cancelSave();
 
@@ -61,6 +63,7 @@ public:
     std::optional<QDateTime> fileTimestamp(const QString &path) const override;
     QDateTime now() const override { return clock; }
     QString downloadsFolder() const override { return downloads; }
+    QString documentsFolder() const override { return documents; }
     QString shortDate(const QDate &) const override { return shortDateText; }
     std::optional<QImage> loadPicture(const QString &path) const override;
     void endProgram() override;
