@@ -24,7 +24,7 @@ triplet=x86_64-w64-mingw32
 PLUGO_PACKAGES+=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine dpkg-dev
-  libsodium-dev libhunspell-dev autoconf automake autoconf-archive libtool
+  libsodium-dev libhunspell-dev autoconf automake autoconf-archive autopoint libtool
 )
 
 step="start"
@@ -246,9 +246,11 @@ build_component() {
 
 # build_autotools_component SOURCE-PACKAGE HOST-PACKAGE NAME CONFIGURE-OPTIONS...: as
 # build_component, for a source package that builds with autoconf; the tarball's generated files
-# are made again first, since the released ones do not know MinGW's current libtool.
+# are made again first, since the released ones do not know MinGW's current libtool. With
+# only_dir=FOLDER set, only that folder of the source is built and installed (with the package's
+# pkg-config file): the rest may be programs that do not link against a static library.
 build_autotools_component() {
-  local package=$1 host=$2 name=$3 version dir src
+  local package=$1 host=$2 name=$3 version dir src part=${only_dir:-.}
   shift 3
   version=$(host_version "$host")
   dir=$(component_dir "$package" "$version" "$@")
@@ -269,10 +271,13 @@ build_autotools_component() {
   log=$dir/build.log
   step="$name: building"
   echo "== $step"
-  make -C "$src" -j"$(nproc 2>/dev/null || echo 2)" >"$log" 2>&1 || fail
+  make -C "$src/$part" -j"$(nproc 2>/dev/null || echo 2)" >"$log" 2>&1 || fail
   log=$dir/install.log
   step="$name: installing into $dir/prefix"
-  make -C "$src" install >"$log" 2>&1 || fail
+  make -C "$src/$part" install >"$log" 2>&1 || fail
+  if [ "$part" != . ]; then
+    make -C "$src" install-pkgconfigDATA >>"$log" 2>&1 || fail
+  fi
   step="$name: keeping its copyright and licence files in $dir/licences"
   keep_licences "$dir" "$src" >>"$log" 2>&1 || fail
   rm -rf "$dir/src"
@@ -281,7 +286,7 @@ build_autotools_component() {
 
 build_all() {
   build_autotools_component libsodium libsodium-dev libsodium "${sodium_options[@]}"
-  build_autotools_component hunspell libhunspell-dev Hunspell "${hunspell_options[@]}"
+  only_dir=src/hunspell build_autotools_component hunspell libhunspell-dev Hunspell "${hunspell_options[@]}"
   build_component googletest libgtest-dev GoogleTest "${gtest_options[@]}"
   build_component curl libcurl4-openssl-dev curl "${curl_options[@]}"
   build_component qt6-base qt6-base-dev Qt "${qt_options[@]}"
