@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "editordialogs.h"
+#include "exchange/delimited.h"
+#include "exchange/kvtml.h"
 #include "glostable.h"
 #include "fieldvalidator.h"
 #include "redokeys.h"
@@ -14,6 +17,14 @@
 #include <QClipboard>
 #include <QColor>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -41,6 +52,17 @@ QString editorTitle()
 namespace {
 
 const QString kFilter = QStringLiteral("glosfil (*.gls)|*.gls");
+const QString kImportFilter = QStringLiteral("Ordlistor (*.csv *.txt *.tsv *.tab *.kvtml)|*.csv;*.txt;*.tsv;*.tab;*.kvtml|"
+                                             "Alla filer (*)|*");
+// In this order: the filter's index chooses the format.
+const QString kExportFilter = QStringLiteral("Kalkylblad, semikolonavgränsat (*.csv)|*.csv|"
+                                             "Kalkylblad, kommaavgränsat (*.csv)|*.csv|"
+                                             "Text med tabbar (*.txt)|*.txt|"
+                                             "KVTML för KWordQuiz och Parley (*.kvtml)|*.kvtml");
+// Word lists are small; anything larger than this is no word list, and is not read into memory.
+constexpr qint64 kMaxImportBytes = 16 * 1024 * 1024;
+// A printed page's margins: room for a printer's unprintable edge and for holding the sheet.
+constexpr qreal kPageMarginMm = 15;
 constexpr int kMessageTimeout = 10000;
 // How long a refusal stays in the status line: long enough to read it twice.
 constexpr int kRefusalTimeout = 10000;
@@ -83,11 +105,37 @@ QString loadErrorText(const vocabulary::LoadResult &result)
     return QString();
 }
 
+bool isKvtml(const QString &path, const QByteArray &bytes)
+{
+    if (path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+        return true;
+    QByteArray start = bytes.left(512);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed();
+    return start.startsWith("<?xml") || start.startsWith("<kvtml");
+}
+
+// A4, unless the system's printer has another paper, or the system measures in inches.
+QPageLayout pageLayout()
+{
+    QPageSize size(QPageSize::A4);
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid())
+        size = printer.defaultPageSize();
+    else if (QLocale::system().measurementSystem() == QLocale::ImperialUSSystem)
+        size = QPageSize(QPageSize::Letter);
+    return QPageLayout(size, QPageLayout::Portrait,
+                       QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm), QPageLayout::Millimeter);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindow(parent), desktop_(desktop)
 {
     setObjectName(QStringLiteral("frmEditor"));
+    ownDialogs_ = std::make_unique<QtEditorDialogs>();
+    dialogs_ = ownDialogs_.get();
     model_ = new VocabularyModel(undo_, this);
     refusalTimer_ = new QTimer(this);
     refusalTimer_->setObjectName(QStringLiteral("tmrAvvisat"));
@@ -191,6 +239,12 @@ void MainWindow::buildMenus()
     QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", QStringLiteral("Spara som…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
     connect(sparaSomAction, &QAction::triggered, this, [this] { sparaSom(); });
     arkiv->addSeparator();
+    addCommand(arkiv, "mnuImportera", QStringLiteral("Importera…"), QKeySequence(), &MainWindow::importera);
+    addCommand(arkiv, "mnuExportera", QStringLiteral("Exportera…"), QKeySequence(), &MainWindow::exportera);
+    arkiv->addSeparator();
+    QAction *skrivUtAction = addCommand(arkiv, "mnuSkrivUt", QStringLiteral("Skriv ut…"), QKeySequence(QStringLiteral("Ctrl+P")), &MainWindow::skrivUt);
+    addCommand(arkiv, "mnuSparaSomPdf", QStringLiteral("Spara som PDF…"), QKeySequence(), &MainWindow::sparaSomPdf);
+    arkiv->addSeparator();
     QAction *avsluta = new QAction(QStringLiteral("Avsluta"), this);
     avsluta->setObjectName(QStringLiteral("mnuAvsluta"));
     avsluta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -263,7 +317,8 @@ void MainWindow::buildMenus()
     icon(gorOm, QStyle::SP_ArrowForward);
     icon(upp, QStyle::SP_ArrowUp);
     icon(ned, QStyle::SP_ArrowDown);
-    tools->addActions({ny, oppnaAction, sparaAction});
+    icon(skrivUtAction, QStyle::SP_FileDialogDetailedView);
+    tools->addActions({ny, oppnaAction, sparaAction, skrivUtAction});
     tools->addSeparator();
     tools->addActions({angra, gorOm});
     tools->addSeparator();
@@ -425,9 +480,11 @@ void MainWindow::oppna()
     platform::FileDialogOptions options;
     options.title = QStringLiteral("Öppna glosfil");
     options.filter = kFilter;
+    options.startFolder = dialogFolder();
     const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
     if (chosen.cancelled || chosen.path.isEmpty())
         return;
+    rememberFolder(chosen.path);
     openFile(chosen.path);
 }
 
@@ -445,22 +502,31 @@ bool MainWindow::sparaSom()
     platform::FileDialogOptions options;
     options.title = QStringLiteral("Spara glosfil som");
     options.filter = kFilter;
-    options.presetName = path_.isEmpty() ? QStringLiteral("Namnlös.gls") : platform::fileNamePart(path_);
+    options.presetName = !path_.isEmpty()            ? platform::fileNamePart(path_)
+                         : !suggestedName_.isEmpty() ? suggestedName_
+                                                     : QStringLiteral("Namnlös.gls");
     options.confirmOverwrite = true;
+    options.startFolder = dialogFolder();
     const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, options);
     if (chosen.cancelled || chosen.path.isEmpty())
         return false;
+    rememberFolder(chosen.path);
     QString path = chosen.path;
-    if (!platform::fileNamePart(path).contains(u'.')) {
-        path += QStringLiteral(".gls");
-        // The dialog asked about the name as typed, not about the one with ".gls" after it.
-        if (desktop_.fileExists(path)
-            && desktop_.question(this, QStringLiteral("Det finns redan en fil som heter \"%1\". Vill du ersätta den?")
-                                           .arg(platform::fileNamePart(path)),
-                                 editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) != 0)
-            return false;
-    }
+    if (!withExtension(path, QStringLiteral(".gls")))
+        return false;
     return writeTo(path);
+}
+
+bool MainWindow::withExtension(QString &path, const QString &extension)
+{
+    if (platform::fileNamePart(path).contains(u'.'))
+        return true;
+    path += extension;
+    // The dialog asked about the name as typed, not about the one with the extension after it.
+    return !desktop_.fileExists(path)
+           || desktop_.question(this, QStringLiteral("Det finns redan en fil som heter \"%1\". Vill du ersätta den?")
+                                          .arg(platform::fileNamePart(path)),
+                                editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) == 0;
 }
 
 bool MainWindow::askForUtf8()
@@ -693,6 +759,203 @@ void MainWindow::hjalp()
         return;
     }
     desktop_.openDocument(this, page, folder);
+}
+
+QString MainWindow::vocabularyName() const
+{
+    QString name = !path_.isEmpty() ? platform::fileNamePart(path_) : suggestedName_;
+    if (name.endsWith(QStringLiteral(".gls"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name.isEmpty() ? QStringLiteral("Namnlös") : name;
+}
+
+QString MainWindow::dialogFolder() const
+{
+    const QString program = desktop_.programFolder();
+    for (const QString &folder : {path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath(), lastFolder_}) {
+        if (!folder.isEmpty() && (program.isEmpty() || QDir(folder) != QDir(program)))
+            return QDir::toNativeSeparators(folder);
+    }
+    return desktop_.documentsFolder();
+}
+
+void MainWindow::rememberFolder(const QString &path)
+{
+    lastFolder_ = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+void MainWindow::importera()
+{
+    table_->finishEditing();
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Importera glosor");
+    options.filter = kImportFilter;
+    options.startFolder = dialogFolder();
+    const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
+    if (chosen.cancelled || chosen.path.isEmpty())
+        return;
+    rememberFolder(chosen.path);
+    const QString name = platform::fileNamePart(chosen.path);
+    QFile file(chosen.path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImportBytes) {
+        message(file.isOpen() ? QStringLiteral("Filen är för stor för att vara en ordlista:\n%1").arg(chosen.path)
+                              : QStringLiteral("Filen kunde inte läsas:\n%1").arg(chosen.path),
+                platform::MsgOkWarning);
+        return;
+    }
+    ImportProposal proposal;
+    proposal.fileName = name;
+    proposal.bytes = file.readAll();
+    if (isKvtml(chosen.path, proposal.bytes)) {
+        QString error;
+        const auto table = exchange::readKvtml(proposal.bytes, &error);
+        if (!table) {
+            message(error + QStringLiteral("\n\nIngenting importerades från %1.").arg(name), platform::MsgOkWarning);
+            return;
+        }
+        proposal.delimited = false;
+        proposal.kvtml = *table;
+    } else {
+        proposal.choice.format = exchange::guessFormat(proposal.bytes);
+    }
+    const std::optional<ImportChoice> choice = dialogs_->confirmImport(this, proposal);
+    if (!choice)
+        return;
+    const exchange::ImportedTable table =
+        proposal.delimited
+            ? exchange::ImportedTable{QString(), QString(),
+                                      exchange::tableRows(exchange::parseDelimited(exchange::decodeText(proposal.bytes, choice->format.encoding),
+                                                                                   choice->format.separator),
+                                                          choice->columns)}
+            : proposal.kvtml;
+    if (!choice->append && !maybeSave())
+        return;
+    // As with a paste, what was left out shows in the status line; a message only when nothing
+    // could be taken, since the table then shows no change.
+    QString refusal;
+    const QMetaObject::Connection heard =
+        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
+    const bool taken = model_->importRows(table.sprak1, table.sprak2, table.rows, choice->append);
+    disconnect(heard);
+    if (!taken) {
+        message(refusal + QStringLiteral("\n\nIngenting importerades från %1.").arg(name), platform::MsgOkWarning);
+        return;
+    }
+    if (!choice->append) {
+        // The words are the file's now: saving must not put them over the vocabulary they replaced.
+        path_.clear();
+        encoding_ = Encoding::Windows1252;
+        cleanBytes_.reset();
+        suggestedName_ = QFileInfo(name).completeBaseName() + QStringLiteral(".gls");
+        updateTitle();
+    }
+    statusBar()->showMessage(QStringLiteral("Importerad: %1").arg(name), kMessageTimeout);
+    table_->setFocus();
+}
+
+void MainWindow::exportera()
+{
+    table_->finishEditing();
+    if (model_->wordCount() == 0) {
+        message(QStringLiteral("Det finns inga glosor att exportera."), platform::MsgOkWarning);
+        return;
+    }
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Exportera glosor");
+    options.filter = kExportFilter;
+    options.presetName = vocabularyName() + QStringLiteral(".csv");
+    options.confirmOverwrite = true;
+    options.startFolder = dialogFolder();
+    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, options);
+    if (chosen.cancelled || chosen.path.isEmpty())
+        return;
+    rememberFolder(chosen.path);
+    QString path = chosen.path;
+    // The chosen filter says the format; without one, the name's extension does.
+    const QString suffix = QFileInfo(platform::fileNamePart(path)).suffix().toLower();
+    int format = chosen.filterIndex;
+    if (suffix == QStringLiteral("kvtml"))
+        format = 3;
+    else if (format < 0 || format > 3)
+        format = suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv") || suffix == QStringLiteral("tab") ? 2 : 0;
+    static const QString extensions[] = {QStringLiteral(".csv"), QStringLiteral(".csv"), QStringLiteral(".txt"), QStringLiteral(".kvtml")};
+    if (!withExtension(path, extensions[format]))
+        return;
+    static const QChar separators[] = {u';', u',', u'\t'};
+    const QByteArray bytes = format == 3 ? exchange::kvtmlBytes(model_->document(), vocabularyName())
+                                         : exchange::csvBytes(model_->document(), separators[format]);
+    if (!vocabulary::saveVocabularyFile(path, bytes)) {
+        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exporterad: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+}
+
+std::optional<exchange::PrintOptions> MainWindow::askPrintLayout(bool toPdf)
+{
+    table_->finishEditing();
+    std::optional<exchange::PrintOptions> options = dialogs_->choosePrintLayout(this, printOptions_, toPdf);
+    if (!options)
+        return std::nullopt;
+    printOptions_ = *options;
+    options->title = vocabularyName();
+    return options;
+}
+
+void MainWindow::skrivUt()
+{
+    const std::optional<exchange::PrintOptions> options = askPrintLayout(false);
+    if (!options)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(pageLayout());
+    printer.setDocName(vocabularyName());
+    printer.setCreator(editorTitle());
+    if (!dialogs_->printerDialog(this, printer))
+        return;
+    const int pages = exchange::printVocabulary(printer, model_->document(), *options);
+    if (pages == 0) {
+        message(QStringLiteral("Glosorna kunde inte skrivas ut på %1.").arg(printer.printerName()), platform::MsgOkWarning);
+        return;
+    }
+    statusBar()->showMessage(pages == 1 ? QStringLiteral("Utskriven: 1 sida") : QStringLiteral("Utskriven: %1 sidor").arg(pages),
+                             kMessageTimeout);
+}
+
+void MainWindow::sparaSomPdf()
+{
+    const std::optional<exchange::PrintOptions> options = askPrintLayout(true);
+    if (!options)
+        return;
+    platform::FileDialogOptions dialog;
+    dialog.title = QStringLiteral("Spara som PDF");
+    dialog.filter = QStringLiteral("PDF-fil (*.pdf)|*.pdf");
+    dialog.presetName = vocabularyName() + QStringLiteral(".pdf");
+    dialog.confirmOverwrite = true;
+    dialog.startFolder = dialogFolder();
+    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, dialog);
+    if (chosen.cancelled || chosen.path.isEmpty())
+        return;
+    rememberFolder(chosen.path);
+    QString path = chosen.path;
+    if (!withExtension(path, QStringLiteral(".pdf")))
+        return;
+    // Written beside the file and put in its place at the end, so a PDF that was there is never
+    // left half overwritten.
+    QSaveFile file(path);
+    int pages = 0;
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(pageLayout());
+        writer.setTitle(vocabularyName());
+        writer.setCreator(editorTitle());
+        pages = exchange::printVocabulary(writer, model_->document(), *options);
+    }
+    if (pages == 0 || !file.commit()) {
+        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Sparad som PDF: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
 }
 
 }  // namespace editor

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exchange/printing.h"
 #include "vocabfile/rules.h"
 
 #include <QMainWindow>
 #include <QModelIndexList>
 #include <QUndoStack>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -19,6 +21,7 @@ class Desktop;
 
 namespace editor {
 
+class EditorDialogs;
 class GlosTable;
 class VocabularyModel;
 
@@ -51,6 +54,16 @@ public:
     void flytta(int delta);
     void sortera(int column);
     void hjalp();
+    void importera();
+    void exportera();
+    void skrivUt();
+    void sparaSomPdf();
+
+    // The editor's own dialogs are asked through this; the window's own by default.
+    void setDialogs(EditorDialogs &dialogs) { dialogs_ = &dialogs; }
+    // The folder the file dialogs open in: the open vocabulary's, else the last one used, else the
+    // user's documents; never the program's, where an ordinary user cannot write.
+    QString dialogFolder() const;
 
     // True when there are no unsaved changes, or the user saved them or chose to drop them.
     bool maybeSave();
@@ -80,6 +93,13 @@ private:
     void updateStatus();
     void updateNames();
     QList<int> selectedRows() const;
+    // The vocabulary's name for headings and proposed file names: the file's, without ".gls".
+    QString vocabularyName() const;
+    void rememberFolder(const QString &path);
+    // The path with the extension added when the user typed a name without any; false when that
+    // name is taken and the user would not replace it.
+    bool withExtension(QString &path, const QString &extension);
+    std::optional<exchange::PrintOptions> askPrintLayout(bool toPdf);
     // The selected cells, or the current one when none is selected.
     QModelIndexList selectedCells() const;
 
@@ -101,6 +121,13 @@ private:
     // The latest refusal, shown in the status line until the timer ends.
     QString refusal_;
     QTimer *refusalTimer_ = nullptr;
+
+    std::unique_ptr<EditorDialogs> ownDialogs_;
+    EditorDialogs *dialogs_ = nullptr;
+    QString lastFolder_;
+    // What a vocabulary that came from an import is proposed to be saved as.
+    QString suggestedName_;
+    exchange::PrintOptions printOptions_;
 };
 
 // The title every message of the editor carries.

@@ -376,8 +376,56 @@ bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &
     return true;
 }
 
-PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column)
+bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows, bool append)
 {
+    int at = 0;
+    if (append) {
+        at = rowCount();
+        while (at > 0 && document_.entries[static_cast<std::size_t>(at - 1)].isEmpty())
+            --at;
+    }
+    if (at >= vocabulary::kMaxWords) {
+        emit refused(vocabulary::tooManyWordsText() + QStringLiteral(" Inga glosor importerades."));
+        return false;
+    }
+    const PasteFit fit = fitPaste(rows, at, 0, true);
+    std::vector<Entry> entries;
+    for (const QStringList &cells : fit.cells) {
+        Entry entry;
+        for (qsizetype j = 0; j < cells.size(); ++j) {
+            if (j == 0)
+                entry.word = cells[j];
+            else
+                vocabulary::setMeaning(entry.meanings, static_cast<int>(j - 1), cells[j]);
+        }
+        // A row whose every character was left out is no word of the file's.
+        if (!entry.word.isEmpty() || !entry.meanings.join(QString()).isEmpty())
+            entries.push_back(std::move(entry));
+    }
+    if (entries.empty()) {
+        emit refused(fit.nothingLeft ? QStringLiteral("Ingenting importerades: ") + fit.firstReason
+                                     : QStringLiteral("Filen innehåller inga glosor."));
+        return false;
+    }
+    const QString names[] = {vocabulary::withoutRefused(sprak1, FieldKind::Language1),
+                             vocabulary::withoutRefused(sprak2, FieldKind::Language2)};
+    undo_.beginMacro(QStringLiteral("Importera"));
+    for (int which = 0; which < 2; ++which) {
+        const QString &current = which == 0 ? document_.sprak1 : document_.sprak2;
+        // A spreadsheet has no language names: the table keeps its own then.
+        if (!names[which].isEmpty() && (!append || current.isEmpty()))
+            setLanguageName(which, names[which]);
+    }
+    pushSplice(at, rowCount() - at, std::move(entries), QStringLiteral("Importera"), 0);
+    undo_.endMacro();
+    if (!fit.note.isEmpty())
+        emit refused(fit.note);
+    return true;
+}
+
+PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool imported)
+{
+    const QString notTaken = imported ? QStringLiteral("importerades inte") : QStringLiteral("klistrades inte in");
     using vocabulary::kMaxWords;
     PasteFit fit;
     const int columns = VocabularyModel::kColumns;
@@ -399,8 +447,8 @@ PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column)
             line = line.mid(0, columns - column);
             if (fit.note.isEmpty()) {
                 fit.firstReason = vocabulary::tooManyMeaningsText();
-                fit.note = QStringLiteral("Rad %1: ett ord kan inte ha fler än %2 betydelser, så resten av raden klistrades inte in.")
-                               .arg(tableRow).arg(vocabulary::kMaxMeanings);
+                fit.note = QStringLiteral("Rad %1: ett ord kan inte ha fler än %2 betydelser, så resten av raden %3.")
+                               .arg(tableRow).arg(vocabulary::kMaxMeanings).arg(notTaken);
             }
         }
         for (qsizetype j = 0; j < line.size(); ++j) {
@@ -422,8 +470,8 @@ PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column)
             anyText = anyText || !pasted[i].join(QString()).isEmpty();
         if (fit.note.isEmpty()) {
             fit.firstReason = vocabulary::tooManyWordsText();
-            fit.note = fit.firstReason + (dropped == 1 ? QStringLiteral(" Den sista raden klistrades inte in.")
-                                                       : QStringLiteral(" De sista %1 raderna klistrades inte in.").arg(dropped));
+            fit.note = fit.firstReason + (dropped == 1 ? QStringLiteral(" Den sista raden %1.").arg(notTaken)
+                                                       : QStringLiteral(" De sista %1 raderna %2.").arg(dropped).arg(notTaken));
         }
     }
     fit.nothingLeft = anyText && !textLeft;

@@ -24,7 +24,8 @@ struct PasteFit {
     bool nothingLeft = false;
 };
 
-PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column);
+// `imported`: the note speaks of an import, not of a paste.
+PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool imported = false);
 
 // The vocabulary being edited, as a table: column 0 the word, columns 1 to 4 the meanings. Every
 // change goes through the undo stack; a typed change that would break the file format or its
@@ -68,6 +69,12 @@ public:
     // with nothing changed, when nothing was left to paste.
     bool pasteCells(int row, int column, const QList<QStringList> &pasted);
     bool clearCells(const QModelIndexList &cells, const QString &commandText);
+    // Puts the rows of an imported file in the table as one undoable step: in place of all rows, or
+    // after the last row that holds anything. The file's language names replace the table's, or,
+    // when adding, fill only names the table lacks. What does not fit is left out as a paste leaves
+    // it, and refused() says what and on which row. False, with nothing changed, when nothing at
+    // all could be taken; refused() then says why.
+    bool importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows, bool append);
 
     // Used by the undo commands.
     void splice(int at, int removeCount, const std::vector<vocabulary::Entry> &inserted);

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editordialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace editor {
+
+using exchange::TextEncoding;
+
+namespace {
+
+QString columnName(int column)
+{
+    return QStringLiteral("Kolumn %1").arg(column + 1);
+}
+
+QDialogButtonBox *okCancel(QDialog *dialog, const QString &okText)
+{
+    auto *buttons = new QDialogButtonBox(dialog);
+    QPushButton *ok = buttons->addButton(okText, QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    QPushButton *cancel = buttons->addButton(QStringLiteral("Avbryt"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdAvbryt"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+}  // namespace
+
+ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QDialog(parent), proposal_(proposal)
+{
+    setObjectName(QStringLiteral("frmImportera"));
+    setWindowTitle(QStringLiteral("Importera glosor från %1").arg(proposal.fileName));
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    layout->addLayout(form);
+    const auto combo = [&](const char *name, const QString &caption) {
+        auto *box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        form->addRow(caption, box);
+        return box;
+    };
+    cboTeckenkodning_ = combo("cboTeckenkodning", QStringLiteral("&Teckenkodning:"));
+    cboTeckenkodning_->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
+    cboTeckenkodning_->addItem(QStringLiteral("UTF-16 LE (Unicode-text från Excel)"), static_cast<int>(TextEncoding::Utf16Le));
+    cboTeckenkodning_->addItem(QStringLiteral("UTF-16 BE"), static_cast<int>(TextEncoding::Utf16Be));
+    cboTeckenkodning_->addItem(QStringLiteral("Windows-1252 (västeuropeisk)"), static_cast<int>(TextEncoding::Windows1252));
+    cboTeckenkodning_->setCurrentIndex(cboTeckenkodning_->findData(static_cast<int>(proposal.choice.format.encoding)));
+    cboAvgransare_ = combo("cboAvgransare", QStringLiteral("&Avgränsare:"));
+    cboAvgransare_->addItem(QStringLiteral("Tabb"), QChar(u'\t'));
+    cboAvgransare_->addItem(QStringLiteral("Semikolon (;)"), QChar(u';'));
+    cboAvgransare_->addItem(QStringLiteral("Komma (,)"), QChar(u','));
+    cboAvgransare_->setCurrentIndex(std::max(0, cboAvgransare_->findData(proposal.choice.format.separator)));
+
+    tblForhandsvisning_ = new QTableWidget(this);
+    tblForhandsvisning_->setObjectName(QStringLiteral("tblForhandsvisning"));
+    tblForhandsvisning_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblForhandsvisning_->setMinimumSize(520, 200);
+    auto *lblForhandsvisning = new QLabel(QStringLiteral("&Förhandsvisning:"), this);
+    lblForhandsvisning->setBuddy(tblForhandsvisning_);
+    layout->addWidget(lblForhandsvisning);
+    layout->addWidget(tblForhandsvisning_);
+    lblRader_ = new QLabel(this);
+    lblRader_->setObjectName(QStringLiteral("lblRader"));
+    layout->addWidget(lblRader_);
+
+    auto *columns = new QFormLayout;
+    layout->addLayout(columns);
+    cboGlosa_ = new QComboBox(this);
+    cboGlosa_->setObjectName(QStringLiteral("cboGlosa"));
+    columns->addRow(QStringLiteral("&Glosan står i:"), cboGlosa_);
+    lstBetydelser_ = new QListWidget(this);
+    lstBetydelser_->setObjectName(QStringLiteral("lstBetydelser"));
+    lstBetydelser_->setMaximumHeight(90);
+    columns->addRow(QStringLiteral("&Betydelserna står i:"), lstBetydelser_);
+    chkDela_ = new QCheckBox(QStringLiteral("&Dela rutor med flera betydelser vid ; och ,"), this);
+    chkDela_->setObjectName(QStringLiteral("chkDela"));
+    chkDela_->setChecked(proposal.choice.columns.splitMeanings);
+    columns->addRow(chkDela_);
+
+    auto *where = new QGroupBox(QStringLiteral("Glosorna i fönstret"), this);
+    auto *whereLayout = new QVBoxLayout(where);
+    optErsatt_ = new QRadioButton(QStringLiteral("&Ersätt dem med filens glosor"), where);
+    optErsatt_->setObjectName(QStringLiteral("optErsatt"));
+    optLaggTill_ = new QRadioButton(QStringLiteral("&Lägg till filens glosor efter dem"), where);
+    optLaggTill_->setObjectName(QStringLiteral("optLaggTill"));
+    (proposal.choice.append ? optLaggTill_ : optErsatt_)->setChecked(true);
+    whereLayout->addWidget(optErsatt_);
+    whereLayout->addWidget(optLaggTill_);
+    layout->addWidget(where);
+    layout->addWidget(okCancel(this, QStringLiteral("Importera")));
+
+    if (!proposal.delimited) {
+        // A KVTML file says itself what is the word and what the meaning.
+        for (QWidget *w : std::initializer_list<QWidget *>{cboTeckenkodning_, cboAvgransare_, cboGlosa_, lstBetydelser_, chkDela_}) {
+            w->setVisible(false);
+            if (QWidget *label = form->labelForField(w) ? form->labelForField(w) : columns->labelForField(w))
+                label->setVisible(false);
+        }
+    }
+    connect(cboTeckenkodning_, &QComboBox::currentIndexChanged, this, &ImportDialog::refresh);
+    connect(cboAvgransare_, &QComboBox::currentIndexChanged, this, &ImportDialog::refresh);
+    connect(cboGlosa_, &QComboBox::currentIndexChanged, this, [this](int word) {
+        for (int i = 0; i < lstBetydelser_->count(); ++i) {
+            QListWidgetItem *item = lstBetydelser_->item(i);
+            item->setFlags(i == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(i == word ? Qt::Unchecked : Qt::Checked);
+        }
+    });
+    refresh();
+    if (proposal.delimited)
+        cboTeckenkodning_->setFocus();
+}
+
+void ImportDialog::fillColumns(int count)
+{
+    if (count == columnCount_)
+        return;
+    columnCount_ = count;
+    const int word = std::clamp(proposal_.choice.columns.wordColumn, 0, std::max(0, count - 1));
+    const QList<int> &meanings = proposal_.choice.columns.meaningColumns;
+    QSignalBlocker blocker(cboGlosa_);
+    cboGlosa_->clear();
+    lstBetydelser_->clear();
+    for (int c = 0; c < count; ++c) {
+        cboGlosa_->addItem(columnName(c));
+        auto *item = new QListWidgetItem(columnName(c), lstBetydelser_);
+        item->setFlags(c == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        const bool meaning = c != word && (meanings.isEmpty() || meanings.contains(c));
+        item->setCheckState(meaning ? Qt::Checked : Qt::Unchecked);
+    }
+    cboGlosa_->setCurrentIndex(word);
+}
+
+void ImportDialog::refresh()
+{
+    QList<QStringList> rows;
+    QStringList headers;
+    if (proposal_.delimited) {
+        const ImportChoice current = choice();
+        rows = exchange::parseDelimited(exchange::decodeText(proposal_.bytes, current.format.encoding), current.format.separator);
+        int count = 0;
+        for (const QStringList &row : rows)
+            count = std::max(count, static_cast<int>(row.size()));
+        fillColumns(count);
+        for (int c = 0; c < count; ++c)
+            headers << columnName(c);
+        lblRader_->setText(rows.size() == 1 ? QStringLiteral("1 rad i filen") : QStringLiteral("%1 rader i filen").arg(rows.size()));
+    } else {
+        rows = proposal_.kvtml.rows;
+        headers << proposal_.kvtml.sprak1 << proposal_.kvtml.sprak2;
+        lblRader_->setText(rows.size() == 1 ? QStringLiteral("1 glosa i filen") : QStringLiteral("%1 glosor i filen").arg(rows.size()));
+    }
+    const int shown = std::min(static_cast<int>(rows.size()), kPreviewRows);
+    tblForhandsvisning_->clear();
+    tblForhandsvisning_->setColumnCount(static_cast<int>(headers.size()));
+    tblForhandsvisning_->setHorizontalHeaderLabels(headers);
+    tblForhandsvisning_->setRowCount(shown);
+    for (int r = 0; r < shown; ++r) {
+        for (int c = 0; c < rows[r].size() && c < headers.size(); ++c)
+            tblForhandsvisning_->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+}
+
+ImportChoice ImportDialog::choice() const
+{
+    ImportChoice chosen = proposal_.choice;
+    chosen.format.encoding = static_cast<TextEncoding>(cboTeckenkodning_->currentData().toInt());
+    chosen.format.separator = cboAvgransare_->currentData().toChar();
+    chosen.columns.splitMeanings = chkDela_->isChecked();
+    chosen.append = optLaggTill_->isChecked();
+    if (columnCount_ >= 0) {
+        chosen.columns.wordColumn = std::max(0, cboGlosa_->currentIndex());
+        chosen.columns.meaningColumns.clear();
+        for (int i = 0; i < lstBetydelser_->count(); ++i) {
+            if (i != chosen.columns.wordColumn && lstBetydelser_->item(i)->checkState() == Qt::Checked)
+                chosen.columns.meaningColumns.append(i);
+        }
+        // No meaning column at all is said so, not read as "every other column".
+        if (chosen.columns.meaningColumns.isEmpty())
+            chosen.columns.meaningColumns.append(-1);
+    }
+    return chosen;
+}
+
+PrintLayoutDialog::PrintLayoutDialog(const exchange::PrintOptions &proposed, bool toPdf, QWidget *parent)
+    : QDialog(parent), proposed_(proposed)
+{
+    setObjectName(QStringLiteral("frmUtskrift"));
+    setWindowTitle(toPdf ? QStringLiteral("Spara som PDF") : QStringLiteral("Skriv ut"));
+    auto *layout = new QVBoxLayout(this);
+    auto *group = new QGroupBox(QStringLiteral("Vad ska skrivas ut?"), this);
+    auto *groupLayout = new QVBoxLayout(group);
+    const auto option = [&](const char *name, const QString &caption) {
+        auto *button = new QRadioButton(caption, group);
+        button->setObjectName(QString::fromLatin1(name));
+        groupLayout->addWidget(button);
+        return button;
+    };
+    optGloslista_ = option("optGloslista", QStringLiteral("&Gloslista: glosorna med alla betydelser"));
+    optForhor_ = option("optForhor", QStringLiteral("&Förhör: en kolumn att fylla i"));
+    auto *forhorRow = new QFormLayout;
+    forhorRow->setContentsMargins(24, 0, 0, 0);
+    cboForhor_ = new QComboBox(group);
+    cboForhor_->setObjectName(QStringLiteral("cboForhor"));
+    cboForhor_->addItem(QStringLiteral("betydelserna; eleven skriver glosorna"));
+    cboForhor_->addItem(QStringLiteral("glosorna; eleven skriver betydelserna"));
+    cboForhor_->setCurrentIndex(proposed.showMeanings ? 0 : 1);
+    forhorRow->addRow(QStringLiteral("Förhöret &visar:"), cboForhor_);
+    groupLayout->addLayout(forhorRow);
+    optGloskort_ = option("optGloskort", QStringLiteral("Glos&kort: att klippa ut, med betydelserna på baksidan"));
+    layout->addWidget(group);
+    auto *hint = new QLabel(QStringLiteral("Gloskorten skrivs ut med framsidor och baksidor växelvis: välj dubbelsidig utskrift."), this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    layout->addWidget(okCancel(this, toPdf ? QStringLiteral("Spara…") : QStringLiteral("Skriv ut…")));
+    switch (proposed.layout) {
+    case exchange::PrintLayout::Gloslista: optGloslista_->setChecked(true); break;
+    case exchange::PrintLayout::Forhor: optForhor_->setChecked(true); break;
+    case exchange::PrintLayout::Gloskort: optGloskort_->setChecked(true); break;
+    }
+    cboForhor_->setEnabled(optForhor_->isChecked());
+    connect(optForhor_, &QRadioButton::toggled, cboForhor_, &QWidget::setEnabled);
+    (optGloskort_->isChecked() ? optGloskort_ : optForhor_->isChecked() ? optForhor_ : optGloslista_)->setFocus();
+}
+
+exchange::PrintOptions PrintLayoutDialog::options() const
+{
+    exchange::PrintOptions chosen = proposed_;
+    chosen.layout = optForhor_->isChecked()     ? exchange::PrintLayout::Forhor
+                    : optGloskort_->isChecked() ? exchange::PrintLayout::Gloskort
+                                                : exchange::PrintLayout::Gloslista;
+    chosen.showMeanings = cboForhor_->currentIndex() == 0;
+    return chosen;
+}
+
+std::optional<ImportChoice> QtEditorDialogs::confirmImport(QWidget *owner, const ImportProposal &proposal)
+{
+    ImportDialog dialog(proposal, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget *owner, const exchange::PrintOptions &proposed,
+                                                                         bool toPdf)
+{
+    PrintLayoutDialog dialog(proposed, toPdf, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.options();
+}
+
+bool QtEditorDialogs::printerDialog(QWidget *owner, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Skriv ut"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace editor
