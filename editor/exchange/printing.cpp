@@ -100,7 +100,17 @@ public:
     qreal height() const { return height_; }
     // The first line's ascent: what sets the text on a writing line.
     qreal ascent() const { return layout_->lineCount() > 0 ? layout_->lineAt(0).ascent() : 0; }
-    void draw(QPainter &painter, QPointF topLeft) const { layout_->draw(&painter, topLeft); }
+    // Draws the lines that end above `limit`. Those below are left out rather than clipped: a
+    // clipped text would still be in a PDF, found by a search, and a line cut in half is unreadable.
+    void draw(QPainter &painter, QPointF topLeft, qreal limit) const
+    {
+        for (int i = 0; i < layout_->lineCount(); ++i) {
+            const QTextLine line = layout_->lineAt(i);
+            if (topLeft.y() + line.y() + line.height() > limit)
+                break;
+            line.draw(&painter, topLeft);
+        }
+    }
 
 private:
     std::unique_ptr<QTextLayout> layout_;  // QTextLayout cannot be moved; the block can
@@ -123,11 +133,11 @@ public:
     }
 
     qreal height() const { return height_; }
-    void draw(QPainter &painter, QPointF topLeft) const
+    void draw(QPainter &painter, QPointF topLeft, qreal limit) const
     {
         qreal y = topLeft.y();
         for (const Block &block : blocks_) {
-            block.draw(painter, QPointF(topLeft.x(), y));
+            block.draw(painter, QPointF(topLeft.x(), y), limit);
             y += block.height() + gap_;
         }
     }
@@ -227,10 +237,10 @@ struct Page {
 };
 
 // A row of a table that runs over pages: its height, measured before the row is placed, and how it
-// paints with its top at a given height.
+// paints with its top at a given height, its text ending above a limit.
 struct Row {
     qreal height = 0;
-    std::function<void(QPainter &, qreal top)> paint;
+    std::function<void(QPainter &, qreal top, qreal limit)> paint;
 };
 
 // The rows poured onto pages under the table's head, which every page repeats. A row that does not
@@ -242,7 +252,9 @@ std::vector<Page> flow(const Frame &frame, const QString &title, const Row &head
     bool fresh = true;
     const auto startPage = [&] {
         pages.push_back({title, {}});
-        pages.back().pieces.push_back([paint = head.paint, top = frame.body.top()](QPainter &p) { paint(p, top); });
+        pages.back().pieces.push_back([&frame, paint = head.paint](QPainter &p) {
+            paint(p, frame.body.top(), frame.body.bottom());
+        });
         y = frame.body.top() + head.height;
         fresh = true;
     };
@@ -253,14 +265,16 @@ std::vector<Page> flow(const Frame &frame, const QString &title, const Row &head
         if (y + row.height > frame.body.bottom()) {
             // Taller than a whole page: cut off at the page's foot rather than painted over the page number.
             const QRectF clip(frame.area.left(), y, frame.area.width(), frame.body.bottom() - y);
-            pages.back().pieces.push_back([paint = row.paint, top = y, clip](QPainter &p) {
+            pages.back().pieces.push_back([&frame, paint = row.paint, top = y, clip](QPainter &p) {
                 p.save();
                 p.setClipRect(clip);
-                paint(p, top);
+                paint(p, top, frame.body.bottom());
                 p.restore();
             });
         } else {
-            pages.back().pieces.push_back([paint = row.paint, top = y](QPainter &p) { paint(p, top); });
+            pages.back().pieces.push_back([&frame, paint = row.paint, top = y](QPainter &p) {
+                paint(p, top, frame.body.bottom());
+            });
         }
         y += row.height;
         fresh = false;
@@ -303,10 +317,10 @@ Row headRow(const Frame &frame, const Document &document, const Columns &columns
     auto meanings = std::make_shared<Block>(document.sprak2, font, columns.width, frame.device, Qt::AlignLeft);
     const qreal padding = frame.y(kRowPadding);
     const qreal height = std::max(words->height(), meanings->height()) + 2 * padding;
-    return {height, [&frame, columns, words, meanings, padding, height](QPainter &p, qreal top) {
+    return {height, [&frame, columns, words, meanings, padding, height](QPainter &p, qreal top, qreal limit) {
                 p.setPen(Qt::black);
-                words->draw(p, QPointF(columns.wordLeft, top + padding));
-                meanings->draw(p, QPointF(columns.meaningLeft, top + padding));
+                words->draw(p, QPointF(columns.wordLeft, top + padding), limit);
+                meanings->draw(p, QPointF(columns.meaningLeft, top + padding), limit);
                 p.setPen(frame.pen(kRulePoints));
                 p.drawLine(QPointF(frame.area.left(), top + height), QPointF(frame.area.right(), top + height));
             }};
@@ -325,10 +339,10 @@ std::vector<Page> wordList(const Frame &frame, const Document &document, const Q
         auto meanings = std::make_shared<Stack>(shownMeanings(*entry), font, columns.width, frame.y(kMeaningGap),
                                                 frame.device);
         const qreal height = std::max(word->height(), meanings->height()) + 2 * padding;
-        rows.push_back({height, [&frame, columns, word, meanings, padding, height](QPainter &p, qreal top) {
+        rows.push_back({height, [&frame, columns, word, meanings, padding, height](QPainter &p, qreal top, qreal limit) {
                             p.setPen(Qt::black);
-                            word->draw(p, QPointF(columns.wordLeft, top + padding));
-                            meanings->draw(p, QPointF(columns.meaningLeft, top + padding));
+                            word->draw(p, QPointF(columns.wordLeft, top + padding), limit);
+                            meanings->draw(p, QPointF(columns.meaningLeft, top + padding), limit);
                             p.setPen(frame.pen(kThinPoints, kGrey));
                             p.drawLine(QPointF(frame.area.left(), top + height),
                                        QPointF(frame.area.right(), top + height));
@@ -361,10 +375,10 @@ std::vector<Page> testSheet(const Frame &frame, const Document &document, const 
         const qreal textTop = pitch - lift - numberText->ascent();
         const qreal height = std::max(writingLines * pitch, textTop + shown->height() + lift);
         rows.push_back({height, [&frame, columns, numberText, shown, shownLeft, blankLeft, writingLines, pitch, lift,
-                                 textTop](QPainter &p, qreal top) {
+                                 textTop](QPainter &p, qreal top, qreal limit) {
                             p.setPen(Qt::black);
-                            numberText->draw(p, QPointF(columns.numberLeft, top + textTop));
-                            shown->draw(p, QPointF(shownLeft, top + textTop));
+                            numberText->draw(p, QPointF(columns.numberLeft, top + textTop), limit);
+                            shown->draw(p, QPointF(shownLeft, top + textTop), limit);
                             p.setPen(frame.pen(kThinPoints));
                             for (int i = 1; i <= writingLines; ++i) {
                                 const qreal y = top + i * pitch - lift;
@@ -375,9 +389,9 @@ std::vector<Page> testSheet(const Frame &frame, const Document &document, const 
     auto score = std::make_shared<Block>(QStringLiteral("Rätt: ___ av %1").arg(number), fontOf(kScorePoints, true),
                                          frame.area.width(), frame.device, Qt::AlignLeft);
     const qreal scoreGap = frame.y(kScoreGap);
-    rows.push_back({scoreGap + score->height(), [&frame, score, scoreGap](QPainter &p, qreal top) {
+    rows.push_back({scoreGap + score->height(), [&frame, score, scoreGap](QPainter &p, qreal top, qreal limit) {
                         p.setPen(Qt::black);
-                        score->draw(p, QPointF(frame.area.left(), top + scoreGap));
+                        score->draw(p, QPointF(frame.area.left(), top + scoreGap), limit);
                     }});
     return flow(frame, title, headRow(frame, document, columns), rows);
 }
@@ -395,14 +409,11 @@ Piece cardSide(const Frame &frame, const QRectF &card, const QStringList &texts,
         if (stack->height() <= inner.height())
             break;
     }
-    // Too much even in the smallest size: from the top, cut off at the card's edge.
+    // Too much even in the smallest size: from the top, as far as the card goes.
     const qreal top = inner.top() + std::max<qreal>(0, (inner.height() - stack->height()) / 2);
     return [inner, stack, top](QPainter &p) {
-        p.save();
-        p.setClipRect(inner);
         p.setPen(Qt::black);
-        stack->draw(p, QPointF(inner.left(), top));
-        p.restore();
+        stack->draw(p, QPointF(inner.left(), top), inner.bottom());
     };
 }
 
