@@ -339,14 +339,14 @@ std::vector<Page> wordList(const Frame &frame, const Document &document, const Q
         auto meanings = std::make_shared<Stack>(shownMeanings(*entry), font, columns.width, frame.y(kMeaningGap),
                                                 frame.device);
         const qreal height = std::max(word->height(), meanings->height()) + 2 * padding;
-        rows.push_back({height, [&frame, columns, word, meanings, padding, height](QPainter &p, qreal top, qreal limit) {
-                            p.setPen(Qt::black);
-                            word->draw(p, QPointF(columns.wordLeft, top + padding), limit);
-                            meanings->draw(p, QPointF(columns.meaningLeft, top + padding), limit);
-                            p.setPen(frame.pen(kThinPoints, kGrey));
-                            p.drawLine(QPointF(frame.area.left(), top + height),
-                                       QPointF(frame.area.right(), top + height));
-                        }});
+        const auto paint = [&frame, columns, word, meanings, padding, height](QPainter &p, qreal top, qreal limit) {
+            p.setPen(Qt::black);
+            word->draw(p, QPointF(columns.wordLeft, top + padding), limit);
+            meanings->draw(p, QPointF(columns.meaningLeft, top + padding), limit);
+            p.setPen(frame.pen(kThinPoints, kGrey));
+            p.drawLine(QPointF(frame.area.left(), top + height), QPointF(frame.area.right(), top + height));
+        };
+        rows.push_back({height, paint});
     }
     return flow(frame, title, headRow(frame, document, columns), rows);
 }
