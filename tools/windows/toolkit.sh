@@ -247,8 +247,8 @@ build_component() {
 # build_autotools_component SOURCE-PACKAGE HOST-PACKAGE NAME CONFIGURE-OPTIONS...: as
 # build_component, for a source package that builds with autoconf; the tarball's generated files
 # are made again first, since the released ones do not know MinGW's current libtool. With
-# only_dir=FOLDER set, only that folder of the source is built and installed (with the package's
-# pkg-config file): the rest may be programs that do not link against a static library.
+# only_dir=FOLDER set, only that folder of the source is built and installed: the rest may be
+# programs that do not link against a static library.
 build_autotools_component() {
   local package=$1 host=$2 name=$3 version dir src part=${only_dir:-.}
   shift 3
@@ -275,9 +275,6 @@ build_autotools_component() {
   log=$dir/install.log
   step="$name: installing into $dir/prefix"
   make -C "$src/$part" install >"$log" 2>&1 || fail
-  if [ "$part" != . ]; then
-    make -C "$src" install-pkgconfigDATA >>"$log" 2>&1 || fail
-  fi
   step="$name: keeping its copyright and licence files in $dir/licences"
   keep_licences "$dir" "$src" >>"$log" 2>&1 || fail
   rm -rf "$dir/src"
