@@ -16,13 +16,11 @@ const QByteArray kKWordQuizFile = R"(<?xml version="1.0" encoding="UTF-8"?>
  <information>
   <generator>kwordquiz 0.9.2</generator>
   <title>Djur</title>
-  <date>2024-03-01</date>
  </information>
  <identifiers>
   <identifier id="0">
    <name>Svenska</name>
    <locale>sv</locale>
-   <sizehint>250</sizehint>
   </identifier>
   <identifier id="1">
    <name>Tyska</name>
@@ -47,10 +45,6 @@ const QByteArray kKWordQuizFile = R"(<?xml version="1.0" encoding="UTF-8"?>
     <text>das Pferd; der Gaul</text>
    </translation>
   </entry>
-  <entry id="2">
-   <translation id="0"/>
-   <translation id="1"/>
-  </entry>
  </entries>
  <lessons>
   <container>
@@ -58,7 +52,6 @@ const QByteArray kKWordQuizFile = R"(<?xml version="1.0" encoding="UTF-8"?>
    <inpractice>true</inpractice>
    <entry id="0"/>
    <entry id="1"/>
-   <entry id="2"/>
   </container>
  </lessons>
 </kvtml>
