@@ -22,12 +22,13 @@ struct ImportedTable {
 // Reads KVTML 2, as KWordQuiz and Parley write it: the names of identifiers 0 and 1 become the
 // language names, and each entry's translations 0 and 1 its word and its one meaning (an entry
 // with neither is left out). Nothing, with a reason in Swedish in `error`, when the bytes are not
-// a KVTML 2 document.
+// a KVTML 2 document: another kind of file, KVTML 1, damaged XML, or more than 100 000 entries.
 std::optional<ImportedTable> readKvtml(QByteArrayView bytes, QString *error = nullptr);
 
 // A vocabulary as KVTML 2 that KWordQuiz and Parley open: a title, two identifiers named after the
 // languages, and one entry per word with its word as translation 0 and its meanings, joined by
-// "; ", as translation 1. UTF-8. Empty rows are left out.
+// "; ", as translation 1. UTF-8. Empty rows are left out, and so are the characters XML cannot
+// hold (control characters other than tab, line feed and carriage return).
 QByteArray kvtmlBytes(const vocabulary::Document &document, const QString &title);
 
 // How kvtmlBytes joins the meanings of one word.
