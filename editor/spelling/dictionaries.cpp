@@ -82,7 +82,8 @@ QByteArray affixEncoding(const QString &affixFile)
 namespace {
 
 // ISO8859-15, which older French and German dictionaries use, is Latin-1 but for these eight places;
-// Qt without ICU knows no more than Latin-1 itself.
+// Qt without ICU knows no more than Latin-1 itself. Qt's Latin-1 encoder writes "?" for what Latin-1
+// lacks, which Hunspell would take for a letter, so both are converted here.
 constexpr struct {
     char byte;
     char16_t letter;
@@ -91,40 +92,36 @@ constexpr struct {
     {'\xB8', u'ž'}, {'\xBC', u'Œ'}, {'\xBD', u'œ'}, {'\xBE', u'Ÿ'},
 };
 
-std::optional<std::string> encodeLatin9(QStringView word)
+std::optional<std::string> encodeLatin(QStringView word, bool latin9)
 {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(word.size()));
     for (const QChar c : word) {
         const char16_t u = c.unicode();
-        bool representable = u <= 0xFF;
-        char byte = static_cast<char>(u);
+        std::optional<char> byte;
+        if (u <= 0xFF)
+            byte = static_cast<char>(u);
         for (const auto &change : latin9Changes) {
-            if (change.letter == u) {
-                representable = true;
+            if (latin9 && change.letter == u)
                 byte = change.byte;
-                break;
-            }
-            if (static_cast<unsigned char>(change.byte) == u) {
-                representable = false;  // the Latin-1 character whose place was taken
-                break;
-            }
+            else if (latin9 && static_cast<unsigned char>(change.byte) == u)
+                byte.reset();  // the Latin-1 character whose place was taken
         }
-        if (!representable)
+        if (!byte)
             return std::nullopt;
-        bytes += byte;
+        bytes += *byte;
     }
     return bytes;
 }
 
-QString decodeLatin9(const std::string &bytes)
+QString decodeLatin(const std::string &bytes, bool latin9)
 {
     QString word;
     word.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes) {
         char16_t u = static_cast<unsigned char>(byte);
         for (const auto &change : latin9Changes) {
-            if (change.byte == byte)
+            if (latin9 && change.byte == byte)
                 u = change.letter;
         }
         word += QChar(u);
@@ -142,18 +139,16 @@ WordCodec::WordCodec(const QByteArray &encoding)
         name.insert(3, '-');
     if (name == "ISO-8859-15") {
         kind_ = Kind::Latin9;
-        return;
-    }
-    if (const auto known = QStringConverter::encodingForName(name.constData())) {
-        kind_ = Kind::Qt;
+    } else if (const auto known = QStringConverter::encodingForName(name.constData())) {
+        kind_ = *known == QStringConverter::Latin1 ? Kind::Latin1 : Kind::Qt;
         qtEncoding_ = *known;
     }
 }
 
 std::optional<std::string> WordCodec::encode(QStringView word) const
 {
-    if (kind_ == Kind::Latin9)
-        return encodeLatin9(word);
+    if (kind_ == Kind::Latin1 || kind_ == Kind::Latin9)
+        return encodeLatin(word, kind_ == Kind::Latin9);
     QStringEncoder encoder(qtEncoding_, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(word);
     if (encoder.hasError())
@@ -163,8 +158,8 @@ std::optional<std::string> WordCodec::encode(QStringView word) const
 
 QString WordCodec::decode(const std::string &bytes) const
 {
-    if (kind_ == Kind::Latin9)
-        return decodeLatin9(bytes);
+    if (kind_ == Kind::Latin1 || kind_ == Kind::Latin9)
+        return decodeLatin(bytes, kind_ == Kind::Latin9);
     QStringDecoder decoder(qtEncoding_, QStringConverter::Flag::Stateless);
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }

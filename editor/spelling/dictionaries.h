@@ -44,7 +44,7 @@ public:
     QString decode(const std::string &bytes) const;
 
 private:
-    enum class Kind { Qt, Latin9, Unknown };
+    enum class Kind { Qt, Latin1, Latin9, Unknown };
     Kind kind_ = Kind::Unknown;
     QStringConverter::Encoding qtEncoding_ = QStringConverter::Utf8;
 };
