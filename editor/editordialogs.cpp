@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -272,6 +274,81 @@ bool QtEditorDialogs::printerDialog(QWidget *owner, QPrinter &printer)
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(QStringLiteral("Skriv ut"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtEditorDialogs::popupMenu(QWidget *owner, const QPoint &globalPos, const QStringList &items)
+{
+    QMenu menu(owner);
+    menu.setObjectName(QStringLiteral("mnuStavningsforslag"));
+    QList<QAction *> actions;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i].isEmpty()) {
+            actions.append(menu.addSeparator());
+            continue;
+        }
+        QAction *action = menu.addAction(items[i].startsWith(u'!') ? items[i].mid(1) : items[i]);
+        action->setObjectName(QStringLiteral("mnuForslag_%1").arg(i));
+        action->setEnabled(!items[i].startsWith(u'!'));
+        actions.append(action);
+    }
+    QAction *chosen = menu.exec(globalPos);
+    if (!chosen)
+        return std::nullopt;
+    return static_cast<int>(actions.indexOf(chosen));
+}
+
+SpellingAnswer QtEditorDialogs::spellingStep(QWidget *owner, const SpellingQuestion &question)
+{
+    SpellingDialog dialog(question, owner);
+    dialog.exec();
+    return dialog.answer();
+}
+
+SpellingDialog::SpellingDialog(const SpellingQuestion &question, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStavning"));
+    setWindowTitle(QStringLiteral("Stavningskontroll (%1)").arg(question.language));
+    auto *layout = new QVBoxLayout(this);
+    auto *word = new QLabel(QStringLiteral("Finns inte i ordlistan: <b>%1</b><br>i rutan \"%2\"")
+                                .arg(question.word.toHtmlEscaped(), question.cellText.toHtmlEscaped()),
+                            this);
+    word->setObjectName(QStringLiteral("lblOrd"));
+    layout->addWidget(word);
+    auto *form = new QFormLayout;
+    auto *change = new QLineEdit(question.suggestions.value(0, question.word), this);
+    change->setObjectName(QStringLiteral("txtAndraTill"));
+    form->addRow(QStringLiteral("Ändra &till:"), change);
+    auto *suggestions = new QListWidget(this);
+    suggestions->setObjectName(QStringLiteral("lstForslag"));
+    suggestions->addItems(question.suggestions);
+    suggestions->setCurrentRow(question.suggestions.isEmpty() ? -1 : 0);
+    form->addRow(QStringLiteral("&Förslag:"), suggestions);
+    layout->addLayout(form);
+    connect(suggestions, &QListWidget::currentTextChanged, change, &QLineEdit::setText);
+    connect(suggestions, &QListWidget::itemActivated, this, [this, change] {
+        answer_ = {SpellingAnswer::Change, change->text()};
+        accept();
+    });
+    auto *buttons = new QDialogButtonBox(this);
+    const auto button = [&](const char *name, const QString &caption, SpellingAnswer::Action action) {
+        QPushButton *b = buttons->addButton(caption, QDialogButtonBox::ActionRole);
+        b->setObjectName(QString::fromLatin1(name));
+        connect(b, &QPushButton::clicked, this, [this, change, action] {
+            answer_ = {action, action == SpellingAnswer::Change ? change->text() : QString()};
+            if (action == SpellingAnswer::Stop)
+                reject();
+            else
+                accept();
+        });
+        return b;
+    };
+    button("cmdAndra", QStringLiteral("Ä&ndra"), SpellingAnswer::Change)->setDefault(true);
+    button("cmdIgnorera", QStringLiteral("&Ignorera"), SpellingAnswer::Ignore);
+    button("cmdLaggTill", QStringLiteral("&Lägg till i ordlistan"), SpellingAnswer::Add);
+    button("cmdStang", QStringLiteral("&Stäng"), SpellingAnswer::Stop);
+    layout->addWidget(buttons);
+    change->setFocus();
+    change->selectAll();
 }
 
 }  // namespace editor

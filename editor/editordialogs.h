@@ -38,6 +38,19 @@ struct ImportProposal {
     exchange::ImportedTable kvtml;  // when not delimited
 };
 
+// One misspelt word as the spelling check shows it.
+struct SpellingQuestion {
+    QString word;
+    QString cellText;
+    QStringList suggestions;
+    QString language;  // the dictionary's name, as the menu has it
+};
+
+struct SpellingAnswer {
+    enum Action { Change, Ignore, Add, Stop } action = Stop;
+    QString replacement;  // Change: what the word becomes
+};
+
 // The editor's own modal dialogs. The window asks through this, so tests answer from a script.
 class EditorDialogs {
 public:
@@ -49,6 +62,11 @@ public:
                                                                     bool toPdf) = 0;
     // The system's print dialog for the printer; false when the user cancels.
     virtual bool printerDialog(QWidget *owner, QPrinter &printer) = 0;
+    // A pop-up menu of the items at the point (an empty item is a separator, one beginning with
+    // "!" is shown without it and cannot be chosen); the index chosen, or nothing.
+    virtual std::optional<int> popupMenu(QWidget *owner, const QPoint &globalPos, const QStringList &items) = 0;
+    // What to do with one misspelt word of the spelling check.
+    virtual SpellingAnswer spellingStep(QWidget *owner, const SpellingQuestion &question) = 0;
 };
 
 // The dialogs themselves.
@@ -58,6 +76,19 @@ public:
     std::optional<exchange::PrintOptions> choosePrintLayout(QWidget *owner, const exchange::PrintOptions &proposed,
                                                             bool toPdf) override;
     bool printerDialog(QWidget *owner, QPrinter &printer) override;
+    std::optional<int> popupMenu(QWidget *owner, const QPoint &globalPos, const QStringList &items) override;
+    SpellingAnswer spellingStep(QWidget *owner, const SpellingQuestion &question) override;
+};
+
+// One step of the spelling check: the word, its cell, what to change it to, and the choices.
+class SpellingDialog : public QDialog {
+    Q_OBJECT
+public:
+    SpellingDialog(const SpellingQuestion &question, QWidget *parent = nullptr);
+    SpellingAnswer answer() const { return answer_; }
+
+private:
+    SpellingAnswer answer_;
 };
 
 // Shows the first rows of the file as they would be read, and lets the user correct the encoding

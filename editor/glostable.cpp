@@ -2,8 +2,10 @@
 #include "glostable.h"
 
 #include "fieldvalidator.h"
+#include "spellcheck.h"
 #include "vocabularymodel.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,7 +19,24 @@ QWidget *CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     edit->setValidator(new FieldValidator(VocabularyModel::kindOfColumn(index.column()), onRefused_, edit));
     if (editorKeys_)
         edit->installEventFilter(editorKeys_);
+    if (misspelt) {
+        // Only this cell is checked while it is typed in.
+        const int column = index.column();
+        connect(edit, &QLineEdit::textChanged, edit, [this, edit, column](const QString &text) {
+            underlineInEditor(*edit, misspelt(column, text));
+        });
+    }
     return edit;
+}
+
+void CellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!misspelt)
+        return;
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    paintMisspellings(*painter, item, misspelt(index.column(), item.text));
 }
 
 bool CellDelegate::eventFilter(QObject *object, QEvent *event)
@@ -48,6 +67,23 @@ GlosTable::GlosTable(QWidget *parent) : QTableView(parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Rows as high as a line of text and the cell editor's margins, so that many words show at once.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+}
+
+void GlosTable::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!spellingMenu)
+        return QTableView::contextMenuEvent(event);
+    // The mouse points at a cell; the keyboard means the current one.
+    QModelIndex index = currentIndex();
+    QPoint where = viewport()->mapToGlobal(visualRect(index).bottomLeft());
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+        where = event->globalPos();
+        if (index.isValid())
+            setCurrentIndex(index);
+    }
+    if (index.isValid())
+        spellingMenu(index, where);
 }
 
 void GlosTable::moveToNextRow()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "spelling/speller.h"
+
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
@@ -8,7 +10,8 @@
 namespace editor {
 
 // The cell editor: a line edit with the validator of its column. Enter commits the cell and moves
-// on at once, as Tab does.
+// on at once, as Tab does. Words the column's speller does not know get a red wave, in the table
+// and while the cell is being typed in.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -18,6 +21,10 @@ public:
     }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    // The misspelt words of a text in a column; none when not set.
+    std::function<QList<spelling::WordRange>(int column, QStringView text)> misspelt;
 
     // An event filter every cell editor gets, for the keys the window shares with its text fields.
     void setEditorKeys(QObject *filter) { editorKeys_ = filter; }
@@ -44,6 +51,9 @@ public:
     // Asked for a new row after the last; true when there is one.
     std::function<bool()> addRow;
 
+    // Asked for the spelling menu of a cell: by the mouse at the point, or by the keyboard.
+    std::function<void(const QModelIndex &index, const QPoint &globalPos)> spellingMenu;
+
     // To the word of the next row, making one after the last.
     void moveToNextRow();
     // Puts what is being typed in a cell into the table, so that a command sees it.
@@ -54,6 +64,7 @@ public:
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
 

@@ -5,6 +5,9 @@
 #include "exchange/delimited.h"
 #include "exchange/kvtml.h"
 #include "glostable.h"
+#include "spellcheck.h"
+#include "spelling/dictionaries.h"
+#include "spelling/languages.h"
 #include "fieldvalidator.h"
 #include "redokeys.h"
 #include "tabtext.h"
@@ -13,6 +16,7 @@
 #include "vocabfile/writer.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
@@ -30,6 +34,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
 #include <QStatusBar>
@@ -137,6 +142,11 @@ MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindo
     ownDialogs_ = std::make_unique<QtEditorDialogs>();
     dialogs_ = ownDialogs_.get();
     model_ = new VocabularyModel(undo_, this);
+    const QString userFolder = desktop_.userDataFolder();
+    spelling_ = std::make_unique<SpellingSupport>(
+        spelling::dictionaryFolders(desktop_.programFolder()),
+        userFolder.isEmpty() ? QString() : platform::pathInFolder(userFolder, QStringLiteral("ordlistor")),
+        userFolder.isEmpty() ? QString() : platform::pathInFolder(userFolder, QStringLiteral("editor.ini")));
     refusalTimer_ = new QTimer(this);
     refusalTimer_->setObjectName(QStringLiteral("tmrAvvisat"));
     refusalTimer_->setSingleShot(true);
@@ -151,6 +161,7 @@ MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindo
     connect(model_, &VocabularyModel::focusRequested, this, &MainWindow::focusCell);
     connect(model_, &VocabularyModel::contentChanged, this, &MainWindow::updateStatus);
     connect(model_, &VocabularyModel::languageNamesChanged, this, &MainWindow::updateNames);
+    connect(model_, &VocabularyModel::languageNamesChanged, this, &MainWindow::spellingLanguagesChanged);
     connect(&undo_, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
     updateTitle();
     updateStatus();
@@ -194,6 +205,8 @@ void MainWindow::buildWindow()
     auto *delegate = new CellDelegate([this](const QString &why) { refused(why); }, table_);
     table_->setItemDelegate(delegate);
     connect(delegate, &CellDelegate::enterPressed, table_, &GlosTable::moveToNextRow);
+    delegate->misspelt = [this](int column, QStringView text) { return spelling_->misspelt(column, text); };
+    table_->spellingMenu = [this](const QModelIndex &index, const QPoint &where) { spellingMenu(index, where); };
     table_->addRow = [this] {
         const int rows = model_->rowCount();
         if (rows > 0 && model_->document().entries.back().isEmpty())
@@ -242,7 +255,7 @@ void MainWindow::buildMenus()
     addCommand(arkiv, "mnuImportera", QStringLiteral("Importera…"), QKeySequence(), &MainWindow::importera);
     addCommand(arkiv, "mnuExportera", QStringLiteral("Exportera…"), QKeySequence(), &MainWindow::exportera);
     arkiv->addSeparator();
-    QAction *skrivUtAction = addCommand(arkiv, "mnuSkrivUt", QStringLiteral("Skriv ut…"), QKeySequence(QStringLiteral("Ctrl+P")), &MainWindow::skrivUt);
+    addCommand(arkiv, "mnuSkrivUt", QStringLiteral("Skriv ut…"), QKeySequence(QStringLiteral("Ctrl+P")), &MainWindow::skrivUt);
     addCommand(arkiv, "mnuSparaSomPdf", QStringLiteral("Spara som PDF…"), QKeySequence(), &MainWindow::sparaSomPdf);
     arkiv->addSeparator();
     QAction *avsluta = new QAction(QStringLiteral("Avsluta"), this);
@@ -302,6 +315,24 @@ void MainWindow::buildMenus()
     QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", QStringLiteral("Sortera efter första betydelse"), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
     connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
 
+    QMenu *verktyg = menuBar()->addMenu(QStringLiteral("&Verktyg"));
+    verktyg->setObjectName(QStringLiteral("mnuVerktyg"));
+    addCommand(verktyg, "mnuStavningskontroll", QStringLiteral("Stavningskontroll"), QKeySequence(QStringLiteral("F7")),
+               &MainWindow::stavningskontroll);
+    QAction *forslag = addCommand(verktyg, "mnuStavningsforslag", QStringLiteral("Stavningsförslag"), QKeySequence(), &MainWindow::stavningsforslag);
+    // The keys every desktop opens a context menu with, for the cell the cursor is in.
+    forslag->setShortcuts({QKeySequence(QStringLiteral("Shift+F10")), QKeySequence(Qt::Key_Menu)});
+    forslag->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addAction(forslag);
+    QMenu *sprak = verktyg->addMenu(QStringLiteral("Språk för stavning"));
+    sprak->setObjectName(QStringLiteral("mnuSprakForStavning"));
+    for (int which = 0; which < 2; ++which) {
+        QMenu *column = sprak->addMenu(which == 0 ? QStringLiteral("Glosorna (språk 1)") : QStringLiteral("Betydelserna (språk 2)"));
+        column->setObjectName(QStringLiteral("mnuStavningSprak%1").arg(which + 1));
+        fillLanguageMenu(column, which);
+        connect(column, &QMenu::aboutToShow, this, [this, column, which] { fillLanguageMenu(column, which); });
+    }
+
     QMenu *hjalpMenu = menuBar()->addMenu(QStringLiteral("&Hjälp"));
     hjalpMenu->setObjectName(QStringLiteral("mnuHjalpMeny"));
     addCommand(hjalpMenu, "mnuHjalp", QStringLiteral("Hjälp om editorn"), QKeySequence(QStringLiteral("F1")), &MainWindow::hjalp);
@@ -317,8 +348,7 @@ void MainWindow::buildMenus()
     icon(gorOm, QStyle::SP_ArrowForward);
     icon(upp, QStyle::SP_ArrowUp);
     icon(ned, QStyle::SP_ArrowDown);
-    icon(skrivUtAction, QStyle::SP_FileDialogDetailedView);
-    tools->addActions({ny, oppnaAction, sparaAction, skrivUtAction});
+    tools->addActions({ny, oppnaAction, sparaAction});
     tools->addSeparator();
     tools->addActions({angra, gorOm});
     tools->addSeparator();
@@ -956,6 +986,166 @@ void MainWindow::sparaSomPdf()
         return;
     }
     statusBar()->showMessage(QStringLiteral("Sparad som PDF: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+}
+
+void MainWindow::fillLanguageMenu(QMenu *menu, int which)
+{
+    // Made anew each time it opens, so the name it follows and the choice it shows are the current ones.
+    menu->clear();
+    const QString name = which == 0 ? model_->document().sprak1 : model_->document().sprak2;
+    const std::optional<QString> chosen = spelling_->choices().choiceFor(name);
+    const QString byName = spelling::dictionaryForLanguage(name);
+    QString byNameText;
+    for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices()) {
+        if (choice.code == byName)
+            byNameText = choice.displayName;
+    }
+    auto *group = new QActionGroup(menu);
+    const auto item = [&](const QString &caption, std::optional<QString> code) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuStavningSprak%1_%2").arg(which + 1).arg(menu->actions().size() - 1));
+        action->setCheckable(true);
+        action->setChecked(chosen == code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, which, code] {
+            const QString current = which == 0 ? model_->document().sprak1 : model_->document().sprak2;
+            if (!spelling_->choices().choose(current, code))
+                refused(QStringLiteral("Valet av språk kunde inte sparas till nästa gång."));
+            spellingLanguagesChanged();
+        });
+    };
+    item(QStringLiteral("Efter språknamnet (%1)").arg(byNameText.isEmpty() ? QStringLiteral("ingen") : byNameText), std::nullopt);
+    menu->addSeparator();
+    for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices())
+        item(choice.displayName, choice.code);
+    menu->addSeparator();
+    item(QStringLiteral("Ingen stavningskontroll"), QString());
+}
+
+void MainWindow::spellingLanguagesChanged()
+{
+    const Document &document = model_->document();
+    spelling_->setLanguageNames(document.sprak1, document.sprak2);
+    table_->viewport()->update();
+    // Once for each name: the status line would be no use if it said so at every letter typed.
+    for (int which = 0; which < 2; ++which) {
+        const QString name = which == 0 ? document.sprak1 : document.sprak2;
+        const QString said = name.simplified().toLower();
+        if (said.isEmpty() || !spelling_->dictionaryForColumn(which).isEmpty()
+            || spelling_->choices().choiceFor(name) || uncheckedNamesSaid_.contains(said))
+            continue;
+        uncheckedNamesSaid_.append(said);
+        statusBar()->showMessage(QStringLiteral("Stavningen kontrolleras inte för \"%1\": det finns ingen ordlista för det språket. "
+                                                "Välj en under Verktyg > Språk för stavning.").arg(name),
+                                 kMessageTimeout);
+    }
+}
+
+void MainWindow::addToPersonalWords(int column, const QString &word)
+{
+    spelling::Speller &speller = spelling_->spellerForColumn(column);
+    if (!speller.addToPersonalWords(word))
+        refused(QStringLiteral("Ordet \"%1\" kunde inte sparas i din ordlista: %2 Det räknas som rätt tills du stänger editorn.")
+                    .arg(word, speller.problem()));
+    table_->viewport()->update();
+}
+
+void MainWindow::spellingMenu(const QModelIndex &index, const QPoint &globalPos)
+{
+    table_->finishEditing();
+    const int row = index.row();
+    const int column = index.column();
+    const QString text = model_->cellText(row, column);
+    const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
+    if (wrong.isEmpty()) {
+        statusBar()->showMessage(spelling_->dictionaryForColumn(column).isEmpty()
+                                     ? QStringLiteral("Stavningen kontrolleras inte i den här kolumnen.")
+                                     : QStringLiteral("Rutan har inga felstavade ord."),
+                                 kMessageTimeout);
+        return;
+    }
+    spelling::Speller &speller = spelling_->spellerForColumn(column);
+    const spelling::WordRange range = wrong.first();
+    const QString word = text.mid(range.start, range.length);
+    const QStringList suggestions = speller.suggestions(word, 5);
+    QStringList items = suggestions;
+    if (items.isEmpty())
+        items << QStringLiteral("!Inga förslag");
+    items << QString() << QStringLiteral("Lägg till i ordlistan") << QStringLiteral("Ignorera");
+    const std::optional<int> chosen = dialogs_->popupMenu(this, globalPos, items);
+    if (!chosen)
+        return;
+    if (*chosen < suggestions.size())
+        model_->setCell(row, column, replaced(text, range, suggestions[*chosen]));
+    else if (*chosen == items.size() - 2)
+        addToPersonalWords(column, word);
+    else if (*chosen == items.size() - 1)
+        speller.ignore(word);
+    table_->viewport()->update();
+}
+
+void MainWindow::stavningsforslag()
+{
+    const QModelIndex index = table_->currentIndex();
+    if (!index.isValid())
+        return;
+    spellingMenu(index, table_->viewport()->mapToGlobal(table_->visualRect(index).bottomLeft()));
+}
+
+void MainWindow::stavningskontroll()
+{
+    table_->finishEditing();
+    if (spelling_->dictionaryForColumn(0).isEmpty() && spelling_->dictionaryForColumn(1).isEmpty()) {
+        message(QStringLiteral("Stavningen kan inte kontrolleras: det finns ingen ordlista för språken \"%1\" och \"%2\".\n\n"
+                               "Välj språk under Verktyg > Språk för stavning.")
+                    .arg(model_->document().sprak1, model_->document().sprak2),
+                platform::MsgOkWarning);
+        return;
+    }
+    const int columns = VocabularyModel::kColumns;
+    const int cells = model_->rowCount() * columns;
+    const QModelIndex current = table_->currentIndex();
+    const int start = current.isValid() ? current.row() * columns + current.column() : 0;
+    for (int step = 0; step < cells; ++step) {
+        const int row = (start + step) % cells / columns;
+        const int column = (start + step) % cells % columns;
+        qsizetype from = 0;
+        for (;;) {
+            const QString text = model_->cellText(row, column);
+            const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
+            const auto next = std::find_if(wrong.begin(), wrong.end(), [from](const spelling::WordRange &r) { return r.start >= from; });
+            if (next == wrong.end())
+                break;
+            spelling::Speller &speller = spelling_->spellerForColumn(column);
+            const QString word = text.mid(next->start, next->length);
+            focusCell(row, column, row);
+            QString language = speller.code();
+            for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices()) {
+                if (choice.code == speller.code())
+                    language = choice.displayName;
+            }
+            const SpellingAnswer answer = dialogs_->spellingStep(this, {word, text, speller.suggestions(word, 5), language});
+            switch (answer.action) {
+            case SpellingAnswer::Stop:
+                return;
+            case SpellingAnswer::Change:
+                if (answer.replacement != word && !model_->setCell(row, column, replaced(text, *next, answer.replacement)))
+                    return;  // refused; the status line says why
+                from = next->start + answer.replacement.size();
+                break;
+            case SpellingAnswer::Ignore:
+                speller.ignore(word);
+                from = next->start + next->length;
+                break;
+            case SpellingAnswer::Add:
+                addToPersonalWords(column, word);
+                from = next->start + next->length;
+                break;
+            }
+        }
+    }
+    table_->viewport()->update();
+    message(QStringLiteral("Stavningskontrollen är klar: det finns inga fler felstavade ord."), platform::MsgOk);
 }
 
 }  // namespace editor

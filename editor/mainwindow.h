@@ -23,6 +23,7 @@ namespace editor {
 
 class EditorDialogs;
 class GlosTable;
+class SpellingSupport;
 class VocabularyModel;
 
 // The editor's window: the two language names, the table of words and meanings, menus, a tool
@@ -58,6 +59,12 @@ public:
     void exportera();
     void skrivUt();
     void sparaSomPdf();
+    // Walks through every misspelt word from the current cell on.
+    void stavningskontroll();
+    // The suggestions for the current cell's first misspelt word.
+    void stavningsforslag();
+
+    SpellingSupport &spelling() { return *spelling_; }
 
     // The editor's own dialogs are asked through this; the window's own by default.
     void setDialogs(EditorDialogs &dialogs) { dialogs_ = &dialogs; }
@@ -100,6 +107,11 @@ private:
     // name is taken and the user would not replace it.
     bool withExtension(QString &path, const QString &extension);
     std::optional<exchange::PrintOptions> askPrintLayout(bool toPdf);
+    void spellingMenu(const QModelIndex &index, const QPoint &globalPos);
+    void fillLanguageMenu(QMenu *menu, int which);
+    // After the language names or a hand-chosen language changed.
+    void spellingLanguagesChanged();
+    void addToPersonalWords(int column, const QString &word);
     // The selected cells, or the current one when none is selected.
     QModelIndexList selectedCells() const;
 
@@ -128,6 +140,9 @@ private:
     // What a vocabulary that came from an import is proposed to be saved as.
     QString suggestedName_;
     exchange::PrintOptions printOptions_;
+    std::unique_ptr<SpellingSupport> spelling_;
+    // Language names already said to have no dictionary, so the status line says it once.
+    QStringList uncheckedNamesSaid_;
 };
 
 // The title every message of the editor carries.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editordialogs.h"
+#include "scripteddialogs.h"
 #include "editor/glostable.h"
 #include "editor/mainwindow.h"
 #include "editor/vocabularymodel.h"
@@ -27,42 +28,6 @@ using vocabulary::Document;
 using vocabulary::Entry;
 
 namespace {
-
-// Answers the editor's own dialogs from a script: the import dialog with what it proposed (or a
-// change of it), the layout dialog with a layout, the print dialog by printing into a PDF file.
-class ScriptedDialogs : public editor::EditorDialogs {
-public:
-    std::vector<editor::ImportProposal> proposals;
-    std::function<void(editor::ImportChoice &)> changeImport;
-    bool cancelImport = false;
-    std::optional<exchange::PrintOptions> layout = exchange::PrintOptions{};
-    std::vector<bool> layoutAsked;  // toPdf of each time
-    QString printInto;              // empty: the print dialog is cancelled
-
-    std::optional<editor::ImportChoice> confirmImport(QWidget *, const editor::ImportProposal &proposal) override
-    {
-        proposals.push_back(proposal);
-        if (cancelImport)
-            return std::nullopt;
-        editor::ImportChoice choice = proposal.choice;
-        if (changeImport)
-            changeImport(choice);
-        return choice;
-    }
-    std::optional<exchange::PrintOptions> choosePrintLayout(QWidget *, const exchange::PrintOptions &, bool toPdf) override
-    {
-        layoutAsked.push_back(toPdf);
-        return layout;
-    }
-    bool printerDialog(QWidget *, QPrinter &printer) override
-    {
-        if (printInto.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printInto);
-        return true;
-    }
-};
 
 class ExchangeWindowTest : public ::testing::Test {
 protected:
@@ -99,7 +64,7 @@ protected:
 
     testing_support::TempFolder program, documents, files;
     testing_support::ScriptedDesktop desktop;
-    ScriptedDialogs dialogs;
+    testing_support::ScriptedDialogs dialogs;
     std::unique_ptr<editor::MainWindow> window;
 };
 

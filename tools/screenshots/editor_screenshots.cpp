@@ -66,10 +66,11 @@ int main(int argc, char **argv)
     window.show();
     if (!window.openFile(path))
         return 1;
-    // A row being typed, as a teacher would leave it: the word is there, its meaning not yet.
+    // A row being typed, as a teacher would leave it: the word is there, with a slip the spelling
+    // check marks, and its meaning not yet.
     const int row = window.model().rowCount();
     window.model().insertEmptyRow(row);
-    window.model().setCell(row, 0, QStringLiteral("butterfly"));
+    window.model().setCell(row, 0, QStringLiteral("butterfyl"));
     window.table().setCurrentIndex(window.model().index(row, 1));
     window.table().setFocus();
     window.activateWindow();
