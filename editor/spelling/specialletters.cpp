@@ -23,8 +23,9 @@ constexpr SpecialLetter letters[] = {
     {u'¡', u'!', QChar()},
 };
 
-// The small letters of each language, in the order its bar shows them. German's ä and ö are on a
-// Swedish keyboard; a capital ß is not wanted, German writes SS.
+// The small letters of each language, in the order its bar shows them; those without a capital come
+// last, so that the capitals, shown under them, stand each under its small letter. German's ä and ö
+// are on a Swedish keyboard; a capital ß is not wanted, German writes SS.
 struct LanguageLetters {
     const char16_t *language;  // the dictionary code up to its "_"
     const char16_t *small;
@@ -33,7 +34,7 @@ struct LanguageLetters {
 constexpr LanguageLetters languages[] = {
     {u"fr", u"éèêëàâîïôûùüÿçœæ"},
     {u"es", u"áéíóúñü¿¡"},
-    {u"de", u"ßü"},
+    {u"de", u"üß"},
 };
 
 // The keys Qt may report for each mark: the ASCII key, the dead key a Swedish (or other) keyboard

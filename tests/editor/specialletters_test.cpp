@@ -24,7 +24,7 @@ TEST(SpecialLetters, EachLanguageHasTheLettersASwedishKeyboardLacks)
     const std::pair<QString, QString> rows[] = {
         {"fr_FR", "éèêëàâîïôûùüÿçœæÉÈÊËÀÂÎÏÔÛÙÜŸÇŒÆ"},
         {"es_ES", "áéíóúñü¿¡ÁÉÍÓÚÑÜ"},
-        {"de_DE", "ßüÜ"},
+        {"de_DE", "üßÜ"},
         {"en_US", ""},
         {"en_GB", ""},
         {"sv_SE", ""},
