@@ -7,6 +7,7 @@
 #include "glostable.h"
 #include "fieldvalidator.h"
 #include "redokeys.h"
+#include "specialletterbar.h"
 #include "tabtext.h"
 #include "vocabularymodel.h"
 #include "platform/desktop.h"
@@ -201,6 +202,10 @@ void MainWindow::buildWindow()
         return model_->insertEmptyRow(rows);
     };
     layout->addWidget(table_);
+    // Under the language names, over the table; the Visa menu shows it.
+    barSpecialtecken_ = new SpecialLetterBar(*table_, central);
+    barSpecialtecken_->hide();
+    layout->insertWidget(layout->indexOf(table_), barSpecialtecken_);
     setCentralWidget(central);
     setTabOrder(txtSprak1_, txtSprak2_);
     setTabOrder(txtSprak2_, table_);
@@ -301,6 +306,22 @@ void MainWindow::buildMenus()
     connect(sortGlosa, &QAction::triggered, this, [this] { sortera(0); });
     QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", QStringLiteral("Sortera efter första betydelse"), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
     connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
+
+    // The special letters show for a vocabulary in a language that has some, until the user shows or
+    // hides them by hand; that choice then stands for as long as the window is open.
+    QMenu *visa = menuBar()->addMenu(QStringLiteral("&Visa"));
+    visa->setObjectName(QStringLiteral("mnuVisa"));
+    QAction *specialtecken = visa->addAction(QStringLiteral("Specialtecken"));
+    specialtecken->setObjectName(QStringLiteral("mnuSpecialtecken"));
+    specialtecken->setCheckable(true);
+    connect(specialtecken, &QAction::toggled, barSpecialtecken_, &QWidget::setVisible);
+    connect(specialtecken, &QAction::triggered, this, [this] { specialteckenByHand_ = true; });
+    const auto followLanguages = [this, specialtecken] {
+        if (!specialteckenByHand_)
+            specialtecken->setChecked(barSpecialtecken_->hasLetters());
+    };
+    connect(model_, &VocabularyModel::languageNamesChanged, this, followLanguages);
+    followLanguages();
 
     QMenu *hjalpMenu = menuBar()->addMenu(QStringLiteral("&Hjälp"));
     hjalpMenu->setObjectName(QStringLiteral("mnuHjalpMeny"));

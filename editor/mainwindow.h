@@ -23,6 +23,7 @@ namespace editor {
 
 class EditorDialogs;
 class GlosTable;
+class SpecialLetterBar;
 class VocabularyModel;
 
 // The editor's window: the two language names, the table of words and meanings, menus, a tool
@@ -112,6 +113,8 @@ private:
     QLineEdit *txtSok_ = nullptr;
     QLabel *lblAntal_ = nullptr;
     QLabel *lblProblem_ = nullptr;
+    SpecialLetterBar *barSpecialtecken_ = nullptr;
+    bool specialteckenByHand_ = false;  // the user showed or hid the special letters
 
     QString path_;  // empty for a file not yet saved
     vocabulary::Encoding encoding_ = vocabulary::Encoding::Windows1252;
