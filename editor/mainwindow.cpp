@@ -10,6 +10,7 @@
 #include "spelling/languages.h"
 #include "fieldvalidator.h"
 #include "redokeys.h"
+#include "specialletterbar.h"
 #include "tabtext.h"
 #include "vocabularymodel.h"
 #include "platform/desktop.h"
@@ -165,6 +166,7 @@ MainWindow::MainWindow(platform::Desktop &desktop, QWidget *parent) : QMainWindo
     connect(&undo_, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
     updateTitle();
     updateStatus();
+    spellingLanguagesChanged();
     resize(760, 560);
     txtSprak1_->setFocus();
 }
@@ -214,6 +216,12 @@ void MainWindow::buildWindow()
         return model_->insertEmptyRow(rows);
     };
     layout->addWidget(table_);
+    // Under the language names, over the table; the Visa menu shows it.
+    barSpecialtecken_ = new SpecialLetterBar(*table_, central);
+    // The letters of the language each column is spelt in, a hand-chosen one included.
+    barSpecialtecken_->setDictionaryForColumn([this](int column) { return spelling_->dictionaryForColumn(column); });
+    barSpecialtecken_->hide();
+    layout->insertWidget(layout->indexOf(table_), barSpecialtecken_);
     setCentralWidget(central);
     setTabOrder(txtSprak1_, txtSprak2_);
     setTabOrder(txtSprak2_, table_);
@@ -315,7 +323,7 @@ void MainWindow::buildMenus()
     QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", QStringLiteral("Sortera efter första betydelse"), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
     connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
 
-    QMenu *verktyg = menuBar()->addMenu(QStringLiteral("&Verktyg"));
+    QMenu *verktyg = menuBar()->addMenu(QStringLiteral("Ver&ktyg"));
     verktyg->setObjectName(QStringLiteral("mnuVerktyg"));
     addCommand(verktyg, "mnuStavningskontroll", QStringLiteral("Stavningskontroll"), QKeySequence(QStringLiteral("F7")),
                &MainWindow::stavningskontroll);
@@ -332,6 +340,21 @@ void MainWindow::buildMenus()
         fillLanguageMenu(column, which);
         connect(column, &QMenu::aboutToShow, this, [this, column, which] { fillLanguageMenu(column, which); });
     }
+
+    // The special letters show for a vocabulary in a language that has some, until the user shows or
+    // hides them by hand; that choice then stands for as long as the window is open.
+    QMenu *visa = menuBar()->addMenu(QStringLiteral("&Visa"));
+    visa->setObjectName(QStringLiteral("mnuVisa"));
+    QAction *specialtecken = visa->addAction(QStringLiteral("Specialtecken"));
+    specialtecken->setObjectName(QStringLiteral("mnuSpecialtecken"));
+    specialtecken->setCheckable(true);
+    connect(specialtecken, &QAction::toggled, barSpecialtecken_, &QWidget::setVisible);
+    connect(specialtecken, &QAction::triggered, this, [this] { specialteckenByHand_ = true; });
+    // Called when the spelling languages are known, which the bar's letters follow.
+    followSpecialLetters_ = [this, specialtecken] {
+        if (!specialteckenByHand_)
+            specialtecken->setChecked(barSpecialtecken_->hasLetters());
+    };
 
     QMenu *hjalpMenu = menuBar()->addMenu(QStringLiteral("&Hjälp"));
     hjalpMenu->setObjectName(QStringLiteral("mnuHjalpMeny"));
@@ -1027,6 +1050,9 @@ void MainWindow::spellingLanguagesChanged()
     const Document &document = model_->document();
     spelling_->setLanguageNames(document.sprak1, document.sprak2);
     table_->viewport()->update();
+    barSpecialtecken_->refresh();
+    if (followSpecialLetters_)
+        followSpecialLetters_();
     // Once for each name: the status line would be no use if it said so at every letter typed.
     for (int which = 0; which < 2; ++which) {
         const QString name = which == 0 ? document.sprak1 : document.sprak2;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QModelIndexList>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,7 @@ namespace editor {
 
 class EditorDialogs;
 class GlosTable;
+class SpecialLetterBar;
 class SpellingSupport;
 class VocabularyModel;
 
@@ -124,6 +126,9 @@ private:
     QLineEdit *txtSok_ = nullptr;
     QLabel *lblAntal_ = nullptr;
     QLabel *lblProblem_ = nullptr;
+    SpecialLetterBar *barSpecialtecken_ = nullptr;
+    bool specialteckenByHand_ = false;  // the user showed or hid the special letters
+    std::function<void()> followSpecialLetters_;
 
     QString path_;  // empty for a file not yet saved
     vocabulary::Encoding encoding_ = vocabulary::Encoding::Windows1252;

@@ -9,6 +9,7 @@
 #include "support/tempfolder.h"
 #include "editor/spelling/dictionaries.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -171,6 +172,16 @@ TEST_F(SpellingWindowTest, AnUnknownLanguageChecksNothingUntilOneIsChosenAndTheC
     (*british)->trigger();
     EXPECT_EQ(window->spelling().dictionaryForColumn(0), "en_GB");
     EXPECT_EQ(window->spelling().misspelt(0, u"colour").size(), 0);
+    // The special letters follow the hand-chosen language too.
+    auto *meanings = namedChild<QMenu>(window.get(), "mnuStavningSprak2");
+    emit meanings->aboutToShow();
+    for (QAction *a : meanings->actions()) {
+        if (a->text() == "Franska")
+            a->trigger();
+    }
+    select(0, 1);
+    EXPECT_TRUE(namedChild<QAction>(window.get(), "mnuSpecialtecken")->isChecked());
+    EXPECT_EQ(namedChild<QAbstractButton>(window.get(), "cmdTecken_0")->text(), "é");
 
     window->undoStack().setClean();
     window.reset();
