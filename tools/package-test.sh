@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the packages from a built Release folder and checks what they install: the program folder
 # with the programs and every shipped data file (from `cmake --install`, in the .tar.gz and in the
-# Debian package under /usr/lib/plugo), the licence and third-party notices, the links in /usr/bin,
+# Debian package under /usr/lib/plugo), the licence and third-party notices, the spelling
+# dictionaries with their licences (in the folder and the .tar.gz; the Debian package recommends
+# Debian's packages of them instead), the links in /usr/bin,
 # the desktop entries, icons and the MIME type of *.gls, the package's dependencies, its copyright
 # file and changelog, what lintian says of it, that the third-party list matches what the programs
 # link and the package depends on, that the installed programs start from the package, unpacked into
@@ -48,8 +50,15 @@ while IFS= read -r name; do data+=("$name"); done < <(
 # The licence and the notices lie beside the programs in the folder and the archive; the Debian
 # package has them as its copyright file instead.
 notices=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
+# So do the spelling dictionaries, in dictionaries/ (packaging/dictionaries.cmake names them); the
+# Debian package recommends Debian's packages of them, whose files the editor reads in /usr/share/hunspell.
+mapfile -t dictionary_files < <(cmake -P "$PLUGO_ROOT/packaging/dictionaries.cmake")
+mapfile -t dictionaries < <(printf '%s\n' "${dictionary_files[@]}" | sed -n 's|^dictionaries/\(.*\)\.aff$|\1|p')
+[ "${dictionaries[*]}" = "sv_SE en_US en_GB de_DE fr_FR es_ES" ] ||
+  fail "packaging/dictionaries.cmake names the dictionaries '${dictionaries[*]}'"
+recommended=(xdg-utils hunspell-sv hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr hunspell-es)
 printf '%s\n' "${programs[@]}" "${data[@]}" | sort >"$scratch/package-folder.expected"
-printf '%s\n' "${programs[@]}" "${data[@]}" "${notices[@]}" | sort >"$scratch/folder.expected"
+printf '%s\n' "${programs[@]}" "${data[@]}" "${notices[@]}" "${dictionary_files[@]}" | sort >"$scratch/folder.expected"
 # The commands in /usr/bin: not "editor" and "update", which are the system's or too general.
 declare -A command_of=([plugo]=plugo [update]=plugo-update [editor]=plugo-editor)
 # The editor's menu command opens its help page beside it.
@@ -103,6 +112,25 @@ compare "$(basename "$tgz")" "$scratch/tgz.expected" "$scratch/tgz.actual"
 tar -xzf "$tgz" -C "$scratch" "$top/THIRD-PARTY-NOTICES.txt"
 cmp -s "$build/bin/THIRD-PARTY-NOTICES.txt" "$scratch/$top/THIRD-PARTY-NOTICES.txt" ||
   fail "the notices in $(basename "$tgz") differ from bin/THIRD-PARTY-NOTICES.txt"
+# Each dictionary as Debian installs it (links followed: fr_FR is Debian's fr), its package's
+# copyright file beside it, and the README naming file, package and licence.
+tar -xzf "$tgz" -C "$scratch" "$top/dictionaries"
+shipped=$scratch/$top/dictionaries
+for code in "${dictionaries[@]}"; do
+  for extension in aff dic; do
+    cmp -s "/usr/share/hunspell/$code.$extension" "$shipped/$code.$extension" ||
+      fail "dictionaries/$code.$extension in $(basename "$tgz") differs from /usr/share/hunspell/$code.$extension"
+  done
+  package=$(dpkg -S "/usr/share/hunspell/$code.aff" | cut -d: -f1)
+  copyright_file=/usr/share/doc/$package/copyright
+  cmp -s -n "$(stat -c %s "$copyright_file")" "$copyright_file" "$shipped/$code.copyright" ||
+    fail "dictionaries/$code.copyright in $(basename "$tgz") does not begin with $copyright_file"
+  grep -qx "$code.aff, $code.dic: .*($code)" "$shipped/README" || fail "dictionaries/README does not name $code's files"
+  grep -qx "  Debian package: $package $(dpkg-query -W -f='${Version}' "$package") (source package .*)" "$shipped/README" ||
+    fail "dictionaries/README does not name $package and its version"
+  grep -qx "  Copyright and licence: $code.copyright" "$shipped/README" || fail "dictionaries/README does not name $code.copyright"
+done
+[ "$(grep -c '^  Licence: ' "$shipped/README")" = "${#dictionaries[@]}" ] || fail "dictionaries/README does not give each licence"
 
 # ---- the Debian package ----------------------------------------------------------------------
 echo "-- $(basename "$deb")"
@@ -117,9 +145,19 @@ depends=$(field Depends)
 echo "Depends: $depends"
 needed=(libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n)
 [[ " ${programs[*]} " == *" update "* ]] && needed+=(libcurl4)
+# Hunspell, through dpkg-shlibdeps, once the editor calls it (the linker drops a library nothing
+# calls, so the editor names it only then).
+if has_editor && readelf -d "$build/bin/editor" | grep -q 'Shared library: \[libhunspell'; then
+  needed+=(libhunspell-1.7-0)
+fi
 for name in "${needed[@]}"; do
   [[ ", $depends," == *", $name "* || ", $depends," == *", $name,"* ]] || fail "does not depend on $name"
 done
+# The dictionaries are recommended, not depended on: the editor works without them.
+recommends=$(field Recommends)
+echo "Recommends: $recommends"
+[ "$recommends" = "$(printf '%s\n' "${recommended[@]}" | paste -sd ',' | sed 's/,/, /g')" ] ||
+  fail "the package recommends '$recommends', expected ${recommended[*]}"
 # Every dependency is met by what this Debian machine has installed.
 if ! dpkg-checkbuilddeps -d "$depends" /dev/null 2>"$scratch/deps"; then
   fail "dependencies not met here: $(cat "$scratch/deps")"

@@ -7,6 +7,7 @@ the list names everything the builds link and install.
   third-party.py notices  --list L --out F --platform windows --toolkit "PREFIX|PREFIX..."
   third-party.py copyright --list L --out F --programs P... --contact C --source-url U --version V
   third-party.py check    --list L [--programs P...] [--deb FILE] [--toolkit "PREFIX;..."]
+  third-party.py dictionaries --list L --out DIR [--platform windows] --codes sv_SE en_US...
 
 The notices name each component with the exact Debian source package and version it came from and
 carry its licence texts: for Linux the Debian copyright file of the installed package the programs
@@ -16,11 +17,18 @@ source package and version), and the full texts of the common licences those fil
 a Windows computer has no /usr/share/common-licenses. `copyright` writes the Debian package's
 /usr/share/doc/plugo/copyright in Debian's machine-readable format. Writing either runs the check
 first, so a build whose list has fallen behind fails there.
+
+`dictionaries` lays out the spelling dictionaries that ship beside the programs (the .tar.gz and
+Windows): each Hunspell dictionary copied from the host's /usr/share/hunspell under its code, with
+the copyright file of the Debian package it came from, and a README naming them. Which component of
+the list a dictionary is, is found from the package that holds its files.
 """
 
 import argparse
 import os
+import gzip
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -29,6 +37,7 @@ from pathlib import Path
 
 COMMON_LICENSES = Path("/usr/share/common-licenses")
 DOC = Path("/usr/share/doc")
+HUNSPELL = Path("/usr/share/hunspell")
 
 
 class ListError(Exception):
@@ -50,9 +59,16 @@ def read_list(path):
         if kind not in ("-", "toolkit", "toolkit-tests", "compiler", "file") or \
                 (kind in ("compiler", "file")) != bool(package):
             raise ListError(f"{path}:{number}: unknown Windows field '{windows}'")
+        # Files the programs read but need not have (the spelling dictionaries): the Debian package
+        # recommends their packages rather than depending on them.
+        recommended = linux.startswith("recommends:")
+        if recommended:
+            linux = linux[len("recommends:"):].strip()
+        if (recommended and linux in ("", "-")) or ":" in linux:
+            raise ListError(f"{path}:{number}: unknown Linux field '{fields[3]}'")
         components.append({
             "name": name, "source": source, "licence": licence,
-            "linux": [] if linux == "-" else linux.split(),
+            "linux": [] if linux == "-" else linux.split(), "recommended": recommended,
             "windows": kind, "windows_package": package,
         })
     return components
@@ -112,8 +128,8 @@ def needed_packages(programs):
     return found
 
 
-def deb_dependencies(deb):
-    depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], capture_output=True, text=True,
+def deb_dependencies(deb, field="Depends"):
+    depends = subprocess.run(["dpkg-deb", "-f", deb, field], capture_output=True, text=True,
                              check=True).stdout
     return {re.split(r"[\s(:]", d.strip(), maxsplit=1)[0] for d in depends.split(",") if d.strip()}
 
@@ -164,14 +180,21 @@ def toolkit_licences(source, version, folder):
 
 # ---- the check ---------------------------------------------------------------------------------
 
-def check(components, programs=(), deb=None, toolkit=None, out=sys.stdout):
-    """Problems (strings) where the list and the builds disagree; notes go to out."""
+def check(components, programs=(), deb=None, toolkit=None, out=sys.stdout, recommends=None):
+    """Problems (strings) where the list and the builds disagree; notes go to out. recommends: the
+    .deb's Recommends (read from deb when not given)."""
     problems = []
     listed_linux = {p: c for c in components for p in c["linux"]}
+    listed_recommended = {p for c in components if c.get("recommended") for p in c["linux"]}
     for package, component in listed_linux.items():
         found = source_of(package)
         if found and found[0] != component["source"]:
             problems.append(f"{package} is built from {found[0]}, the list says {component['source']}")
+    if deb and recommends is None:
+        recommends = deb_dependencies(deb, "Recommends")
+    if recommends is not None:
+        for package in sorted(listed_recommended - set(recommends)):
+            problems.append(f"the list says the .deb recommends {package}, and it does not")
     if programs:
         linked = needed_packages(programs)
         for package, users in sorted(linked.items()):
@@ -183,6 +206,8 @@ def check(components, programs=(), deb=None, toolkit=None, out=sys.stdout):
             shipped |= depends
             for package in sorted(depends - set(listed_linux)):
                 problems.append(f"the .deb depends on {package}, which is not in the list")
+        # Recommended packages are never linked; the package's Recommends are compared above.
+        shipped |= listed_recommended
         for package in sorted(set(listed_linux) - shipped):
             print(f"note: {package} is in the list, but the programs do not link it"
                   + (" and the package does not depend on it" if deb else ""), file=out)
@@ -243,6 +268,9 @@ def write_atomically(path, text, newline):
 
 def notices(components, platform, programs, toolkit, source_url, version):
     blocks, sources, summary, appendix = [], [], [], set()
+    # Several dictionaries come from one source package, whose copyright file covers them all: its
+    # text once, where it first appears.
+    printed = {}
     built = toolkit_components(toolkit) if platform == "windows" else {}
     for component in components:
         if platform == "linux":
@@ -255,7 +283,11 @@ def notices(components, platform, programs, toolkit, source_url, version):
                       file=sys.stderr)
                 continue
             ver = found[1]
-            how = "Debian's packages " + ", ".join(component["linux"]) + ", which the programs use"
+            if component["recommended"]:
+                how = ("files the programs read, from Debian's package " + ", ".join(component["linux"])
+                       + ", which the Debian package recommends; the .tar.gz carries copies of them")
+            else:
+                how = "Debian's packages " + ", ".join(component["linux"]) + ", which the programs use"
             texts = [(f"{component['source']} {ver}: debian/copyright "
                       f"({DOC / component['linux'][0] / 'copyright'})", copyright_of(component["linux"][0]))]
         else:
@@ -285,14 +317,20 @@ def notices(components, platform, programs, toolkit, source_url, version):
                           copyright_of(component["windows_package"]))]
             for _, text in texts:
                 appendix |= referenced_licences(text)
-        sources.append((component["source"], ver))
+        if (component["source"], ver) not in sources:
+            sources.append((component["source"], ver))
         summary.append((component["name"], component["source"], ver, component["licence"]))
         block = [RULE, component["name"], RULE,
                  f"Debian source package: {component['source']} {ver}",
                  f"Licence: {component['licence']}",
                  f"How the programs use it: {how}", ""]
         for title, text in texts:
-            block += [f"---- {title} " + "-" * max(0, 72 - len(title)), "", text.rstrip("\n"), ""]
+            block += [f"---- {title} " + "-" * max(0, 72 - len(title)), ""]
+            if text in printed:
+                block += [f"The same text as under {printed[text]} above.", ""]
+            else:
+                printed[text] = component["name"]
+                block += [text.rstrip("\n"), ""]
         blocks.append(block)
 
     head = [
@@ -308,6 +346,10 @@ def notices(components, platform, programs, toolkit, source_url, version):
                  "lets you relink the programs with a changed Qt: the programs' source and the",
                  "toolkit's build script (tools/windows/toolkit.sh) are in the corresponding source",
                  "below."]
+    elif any(c.get("recommended") and c["linux"] for c in components):
+        head += ["On Linux the programs use them as Debian's shared libraries, and read the files of",
+                 "those the Debian package recommends (the spelling dictionaries), of which the",
+                 ".tar.gz carries copies."]
     else:
         head += ["On Linux the programs use them as Debian's shared libraries."]
     head += [""]
@@ -333,18 +375,22 @@ def dep5_text(text):
 
 
 def copyright_file(components, contact, source_url, version, year):
-    used = []
+    used, recommended = [], []
     for component in components:
         if not component["linux"]:
             continue
         found = source_of(component["linux"][0])
         if not found:
             continue
-        used.append(f"- {component['name']}: Debian's {', '.join(component['linux'])} "
-                    f"(source {found[0]} {found[1]}), {component['licence']}; its copyright and "
-                    f"licence are in /usr/share/doc/{component['linux'][0]}/copyright.")
+        (recommended if component.get("recommended") else used).append(
+            f"- {component['name']}: Debian's {', '.join(component['linux'])} "
+            f"(source {found[0]} {found[1]}), {component['licence']}; its copyright and "
+            f"licence are in /usr/share/doc/{component['linux'][0]}/copyright.")
     comment = ("The programs use these libraries and files from Debian's own packages, which this "
                "package depends on and does not contain:\n" + "\n".join(used))
+    if recommended:
+        comment += ("\nThey read the files of these, which this package recommends and does not "
+                    "contain:\n" + "\n".join(recommended))
     source = source_url or f"the project's repository, release {version}"
     return (
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
@@ -372,9 +418,107 @@ def copyright_file(components, contact, source_url, version, year):
     )
 
 
+# ---- the dictionaries beside the programs ------------------------------------------------------
+
+def dictionary_sources(components, codes, folder=HUNSPELL, owner=package_of_file):
+    """[(code, affix file, word file, package, component)] for each dictionary code: its files in
+    folder (links followed: Debian installs most regional dictionaries as links) and the list's
+    component that names the package holding them as a file beside the programs."""
+    files = {c["windows_package"]: c for c in components if c["windows"] == "file"}
+    found = []
+    for code in codes:
+        affix, words = Path(folder) / f"{code}.aff", Path(folder) / f"{code}.dic"
+        for path in (affix, words):
+            if not path.is_file():
+                raise ListError(f"{path} is missing: is its Debian package installed?")
+        package = owner(affix)
+        if not package or owner(words) != package:
+            raise ListError(f"{affix} and {words} do not belong to one Debian package")
+        if package not in files:
+            raise ListError(f"{affix} comes from {package}, which the list does not name as a file "
+                            f"beside the programs (file:{package})")
+        found.append((code, affix, words, package, files[package]))
+    return found
+
+
+def upstream_notes(package, code, doc=DOC):
+    """[(name, text)]: the dictionary's own README in the package's documentation, where the
+    upstream authors say more of its licence than the Debian copyright file does."""
+    notes = []
+    for path in sorted((doc / package).glob(f"README_{code}.txt*")):
+        data = gzip.decompress(path.read_bytes()) if path.suffix == ".gz" else path.read_bytes()
+        notes.append((path.name.removesuffix(".gz"), data.decode("utf-8", errors="replace")))
+    return notes
+
+
+def dictionary_copyright(package, code, doc=DOC):
+    """The text of <code>.copyright: the package's Debian copyright file, then the upstream notes."""
+    text = (doc / package / "copyright").read_text(encoding="utf-8", errors="replace")
+    text = text.replace("\r\n", "\n").rstrip("\n") + "\n"
+    for name, note in upstream_notes(package, code, doc):
+        note = note.replace("\r\n", "\n")
+        title = f"{name}, from {doc / package}"
+        text += "\n" + f"---- {title} " + "-" * max(0, 72 - len(title)) + "\n\n" + note.rstrip("\n") + "\n"
+    return text
+
+
+def dictionaries_readme(entries, platform):
+    """The README of the dictionaries folder. entries: [(code, package, version, source, source
+    version, component)]."""
+    lines = [
+        "Spelling dictionaries",
+        "",
+        "The editor checks spelling with Hunspell and these dictionaries. Each is copied unchanged,",
+        "under the name the editor looks for, from the Debian package named below, which installs it",
+        "in /usr/share/hunspell. Its copyright and licence are beside it in CODE.copyright: the",
+        "Debian copyright file of its package, and the upstream README where the package has one.",
+    ]
+    if platform == "windows":
+        lines += ["The full texts of the common licences those files refer to are at the end of",
+                  "THIRD-PARTY-NOTICES.txt beside the programs."]
+    else:
+        lines += ["The full texts of the common licences those files refer to are, on Debian systems, in",
+                  "/usr/share/common-licenses."]
+    lines += ["", "The Debian package of the programs ships no copies: it recommends these packages, and the",
+              "editor reads their dictionaries in /usr/share/hunspell.", ""]
+    for code, package, version, source, source_version, component in entries:
+        lines += [f"{code}.aff, {code}.dic: {component['name']}",
+                  f"  Debian package: {package} {version} (source package {source} {source_version})",
+                  f"  Licence: {component['licence']}",
+                  f"  Copyright and licence: {code}.copyright",
+                  ""]
+    return "\n".join(lines)
+
+
+def write_dictionaries(components, codes, out, platform):
+    """Lays out the folder out: <code>.aff and <code>.dic as Debian installed them, <code>.copyright
+    and README; the text files with Windows' line ends for Windows."""
+    newline = "\r\n" if platform == "windows" else "\n"
+    out = Path(out)
+    out.mkdir(parents=True, exist_ok=True)
+    entries = []
+    for code, affix, words, package, component in dictionary_sources(components, codes):
+        for source, name in ((affix, f"{code}.aff"), (words, f"{code}.dic")):
+            fd, temporary = tempfile.mkstemp(dir=out, prefix=f".{name}.")
+            os.close(fd)
+            try:
+                shutil.copyfile(source, temporary)  # follows links: the real file, under the code's name
+                os.chmod(temporary, 0o644)
+                os.replace(temporary, out / name)
+            except BaseException:
+                os.unlink(temporary)
+                raise
+        write_atomically(out / f"{code}.copyright", dictionary_copyright(package, code), newline)
+        found = source_of(package)
+        if not found:
+            raise ListError(f"{package} is not installed")
+        entries.append((code, package, dpkg_query(package, "${Version}"), found[0], found[1], component))
+    write_atomically(out / "README", dictionaries_readme(entries, platform), newline)
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("what", choices=["notices", "copyright", "check"])
+    parser.add_argument("what", choices=["notices", "copyright", "check", "dictionaries"])
     parser.add_argument("--list", required=True)
     parser.add_argument("--out")
     parser.add_argument("--platform", choices=["linux", "windows"], default="linux")
@@ -385,9 +529,13 @@ def main(argv):
     parser.add_argument("--source-url", default="")
     parser.add_argument("--version", default="")
     parser.add_argument("--year", default="2025")
+    parser.add_argument("--codes", nargs="*", default=[], help="the dictionaries' codes (sv_SE ...)")
     args = parser.parse_args(argv)
     try:
         components = read_list(args.list)
+        if args.what == "dictionaries":
+            write_dictionaries(components, args.codes, args.out, args.platform)
+            return 0
         if args.what == "check" or args.platform == "linux":
             problems = check(components, args.programs, args.deb,
                              args.toolkit if args.what == "check" or args.platform == "windows" else None)

@@ -4,6 +4,7 @@
 components from its folders, the check's verdicts, and the texts it writes. The check against the
 real build runs in the package test; here nothing depends on what is installed."""
 
+import gzip
 import io
 import runpy
 import sys
@@ -46,6 +47,11 @@ class ReadList(unittest.TestCase):
         ("compiler | src | MIT | - | compiler", None),
         ("file | src | MIT | - | file:", None),
         ("toolkit | src | MIT | - | toolkit:pkg", None),
+        ("Dictionary | hunspell-fr | MPL-2.0 | recommends:hunspell-fr | file:hunspell-fr-classical",
+         ("hunspell-fr", ["hunspell-fr"], "file", "hunspell-fr-classical")),
+        ("recommends nothing | src | MIT | recommends: | -", None),
+        ("recommends none | src | MIT | recommends:- | -", None),
+        ("other kind | src | MIT | suggests:pkg | -", None),
     ]
 
     def test_rows(self):
@@ -60,11 +66,27 @@ class ReadList(unittest.TestCase):
                     self.assertEqual((component["source"], component["linux"], component["windows"],
                                       component["windows_package"]), expected)
 
+    def test_only_recommends_marks_a_component_recommended(self):
+        rows = [("D | s | MIT | recommends:hunspell-sv | file:hunspell-sv", True),
+                ("L | s | MIT | libhunspell-1.7-0 | toolkit", False),
+                ("N | s | MIT | - | -", False)]
+        for line, expected in rows:
+            with self.subTest(line=line):
+                (component,) = read(line)
+                self.assertIs(component["recommended"], expected)
+
     def test_the_repository_list_reads(self):
         components = tp.read_list(ROOT / "packaging" / "third-party.txt")
         sources = {c["source"] for c in components}
-        for source in ("qt6-base", "curl", "libsodium", "googletest", "mingw-w64"):
+        for source in ("qt6-base", "curl", "libsodium", "hunspell", "googletest", "mingw-w64"):
             self.assertIn(source, sources)
+        # The six dictionaries ship beside the programs and are only recommended by the .deb.
+        recommended = sorted(p for c in components if c["recommended"] for p in c["linux"])
+        self.assertEqual(recommended, ["hunspell-de-de", "hunspell-en-gb", "hunspell-en-us", "hunspell-es",
+                                       "hunspell-fr", "hunspell-sv"])
+        for c in components:
+            if c["recommended"]:
+                self.assertEqual(c["windows"], "file", c["name"])
 
 
 class ToolkitFolders(unittest.TestCase):
@@ -115,6 +137,99 @@ class CheckToolkit(unittest.TestCase):
                     self.assertIn(note, out.getvalue())
 
 
+def dictionary(package, recommended):
+    return {"name": package, "source": package, "licence": "MIT", "linux": [recommended],
+            "recommended": True, "windows": "file", "windows_package": package}
+
+
+class CheckRecommends(unittest.TestCase):
+    # (packages the list says the .deb recommends, the .deb's Recommends, problems); names of no
+    # installed package, so that the check's comparison of source packages has nothing to say
+    ROWS = [
+        (["dict-sv", "dict-fr"], {"xdg-utils", "dict-sv", "dict-fr"}, []),
+        (["dict-sv", "dict-fr"], {"dict-sv"}, ["recommends dict-fr, and it does not"]),
+        (["dict-sv"], set(), ["recommends dict-sv, and it does not"]),
+        ([], {"xdg-utils"}, []),
+    ]
+
+    def test_rows(self):
+        for listed, recommends, problems in self.ROWS:
+            with self.subTest(listed=listed, recommends=recommends):
+                out = io.StringIO()
+                found = tp.check([dictionary(p + "-files", p) for p in listed], recommends=recommends, out=out)
+                self.assertEqual(len(found), len(problems), found)
+                for expected, problem in zip(problems, found):
+                    self.assertIn(expected, problem)
+                self.assertNotIn("in the list, but", out.getvalue(), "what is recommended is not linked")
+
+
+class Dictionaries(unittest.TestCase):
+    def setUp(self):
+        self.scratch = tempfile.TemporaryDirectory()
+        self.folder = Path(self.scratch.name) / "hunspell"
+        self.folder.mkdir()
+        for name in ("sv_SE.aff", "sv_SE.dic", "fr.aff", "fr.dic", "xx_XX.aff", "xx_XX.dic", "yy_YY.aff"):
+            (self.folder / name).write_text(name)
+        (self.folder / "fr_FR.aff").symlink_to("fr.aff")
+        (self.folder / "fr_FR.dic").symlink_to("fr.dic")
+        owners = {"sv_SE": "hunspell-sv", "fr": "hunspell-fr-classical", "fr_FR": "hunspell-fr-classical",
+                  "xx_XX": "hunspell-xx", "yy_YY": "hunspell-yy"}
+        self.owner = lambda path: owners.get(Path(path).stem)
+        self.components = [dictionary("hunspell-sv", "hunspell-sv"),
+                           dictionary("hunspell-fr-classical", "hunspell-fr"),
+                           component("qt6-base")]
+
+    def tearDown(self):
+        self.scratch.cleanup()
+
+    def test_each_code_is_the_component_whose_package_holds_its_files(self):
+        found = tp.dictionary_sources(self.components, ["sv_SE", "fr_FR"], self.folder, self.owner)
+        self.assertEqual([(code, package) for code, _, _, package, _ in found],
+                         [("sv_SE", "hunspell-sv"), ("fr_FR", "hunspell-fr-classical")])
+        self.assertEqual(found[1][4]["linux"], ["hunspell-fr"])
+        # A link is found under the code's own name and read for what it points to.
+        self.assertEqual(found[1][1].name, "fr_FR.aff")
+        self.assertEqual(found[1][1].read_text(), "fr.aff")
+
+    def test_refused(self):
+        rows = [
+            ("xx_XX", "which the list does not name as a file beside the programs"),
+            ("yy_YY", "yy_YY.dic is missing"),
+            ("zz_ZZ", "zz_ZZ.aff is missing"),
+        ]
+        for code, expected in rows:
+            with self.subTest(code=code):
+                with self.assertRaises(tp.ListError) as caught:
+                    tp.dictionary_sources(self.components, [code], self.folder, self.owner)
+                self.assertIn(expected, str(caught.exception))
+
+    def test_copyright_is_the_packages_with_the_upstream_readme(self):
+        doc = Path(self.scratch.name) / "doc"
+        (doc / "hunspell-en-gb").mkdir(parents=True)
+        (doc / "hunspell-en-gb" / "copyright").write_text("Files: *\r\nLicense: custom0\r\n")
+        (doc / "hunspell-en-gb" / "README_en_GB.txt.gz").write_bytes(gzip.compress(b"covered by the LGPL\n"))
+        (doc / "hunspell-en-gb" / "README_en_US.txt").write_text("another dictionary's\n")
+        text = tp.dictionary_copyright("hunspell-en-gb", "en_GB", doc)
+        self.assertTrue(text.startswith("Files: *\nLicense: custom0\n\n---- README_en_GB.txt, from "), text)
+        self.assertTrue(text.endswith("\n\ncovered by the LGPL\n"), text)
+        self.assertNotIn("another dictionary", text)
+        (doc / "hunspell-sv").mkdir()
+        (doc / "hunspell-sv" / "copyright").write_text("License: LGPL-3")
+        self.assertEqual(tp.dictionary_copyright("hunspell-sv", "sv_SE", doc), "License: LGPL-3\n")
+
+    def test_readme_names_file_package_version_and_licence(self):
+        sv = dict(dictionary("hunspell-sv", "hunspell-sv"), name="Swedish dictionary (sv_SE)", licence="LGPL-3.0-only")
+        entries = [("sv_SE", "hunspell-sv", "1:7.5.0-1", "libreoffice-dictionaries", "1:7.5.0-1", sv)]
+        text = tp.dictionaries_readme(entries, "windows")
+        self.assertIn("\nsv_SE.aff, sv_SE.dic: Swedish dictionary (sv_SE)\n"
+                      "  Debian package: hunspell-sv 1:7.5.0-1 (source package libreoffice-dictionaries 1:7.5.0-1)\n"
+                      "  Licence: LGPL-3.0-only\n"
+                      "  Copyright and licence: sv_SE.copyright\n", text)
+        self.assertIn("THIRD-PARTY-NOTICES.txt", text)
+        self.assertNotIn("THIRD-PARTY-NOTICES.txt", tp.dictionaries_readme(entries, "linux"))
+        self.assertIn("/usr/share/common-licenses", tp.dictionaries_readme(entries, "linux"))
+
+
 class Texts(unittest.TestCase):
     def test_referenced_licences(self):
         rows = [
@@ -161,6 +276,19 @@ class Texts(unittest.TestCase):
         self.assertIn("curl's own licence text", text)
         self.assertIn("apt-get source", text)
         self.assertNotIn("googletest", text)
+
+    def test_a_text_shared_by_two_components_is_written_once(self):
+        with tempfile.TemporaryDirectory() as cache:
+            prefixes = []
+            for source in ("dicts-a", "dicts-b"):
+                folder = Path(cache) / f"{source}_1.0-1_mingw-gcc12-posix"
+                (folder / "licences").mkdir(parents=True)
+                (folder / "licences" / "copyright").write_text("one long copyright file\n")
+                prefixes.append(f"{folder}/prefix")
+            text = tp.notices([component("dicts-a"), component("dicts-b")], "windows", [], ";".join(prefixes),
+                              "", "1.00")
+        self.assertEqual(text.count("one long copyright file"), 1)
+        self.assertIn("The same text as under dicts-a above.", text)
 
     def test_tests_only_components_stay_out_of_the_notices(self):
         with tempfile.TemporaryDirectory() as cache:

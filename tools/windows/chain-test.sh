@@ -102,7 +102,7 @@ for name in "${kept[@]}"; do
 done
 snapshot=$scratch/before
 mkdir -p "$snapshot"
-cp -p "$folder"/* "$snapshot/"
+cp -pr "$folder"/* "$snapshot/"
 
 echo "-- 2. publishing a release, then a newer trainer alone, signed"
 site=$scratch/site
@@ -112,7 +112,7 @@ must "the first release is published" "$PLUGO_ROOT/tools/publish-update" "$site"
   --message "Första utgåvan." --date 2020-01-15 --sign-key "$scratch/publisher.key" >/dev/null
 rebuilt=$scratch/rebuilt
 mkdir -p "$rebuilt/bin"
-cp -p "$build/bin"/* "$rebuilt/bin/"
+cp -pr "$build/bin"/* "$rebuilt/bin/"
 tomorrow=$(date -d 'tomorrow' +%F)
 touch -d "$tomorrow 12:00" "$rebuilt/bin/plugo.exe"
 must "the newer trainer is packed" "$here/package.sh" "$rebuilt" plugo_upd.exe >/dev/null

@@ -17,12 +17,26 @@ PLUGO_WINDOWS_CATALOGUE_SOURCE=/usr/share/qt6/translations/$PLUGO_WINDOWS_CATALO
 # (packaging/notices.cmake).
 PLUGO_WINDOWS_NOTICES=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
 
+# The spelling dictionaries with their licences and README, in dictionaries/ beside the programs:
+# the files packaging/dictionaries.cmake names, which the build lays out in bin/dictionaries.
+plugo_windows_dictionary_files() {
+  cmake -P "$PLUGO_ROOT/packaging/dictionaries.cmake"
+}
+
 # The data files that ship beside the programs: those data/CMakeLists.txt copies into bin/ (the
 # same patterns), named from the source folder so that nothing a program wrote into bin/ (its
-# report, settings, a vocabulary of one's own) ever ships; the catalogue; the licence and notices.
+# report, settings, a vocabulary of one's own) ever ships; the catalogue; the licence and notices;
+# the dictionaries. A name with a folder (dictionaries/README) lies in that folder of bin/ and of
+# the program folder.
 plugo_windows_data_files() {
   { (cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) \
-    -printf '%f\n'); echo "$PLUGO_WINDOWS_CATALOGUE"; printf '%s\n' "${PLUGO_WINDOWS_NOTICES[@]}"; } | LC_ALL=C sort
+    -printf '%f\n'); echo "$PLUGO_WINDOWS_CATALOGUE"; printf '%s\n' "${PLUGO_WINDOWS_NOTICES[@]}"
+    plugo_windows_dictionary_files; } | LC_ALL=C sort
+}
+
+# The folders of the program folder that data files lie in (dictionaries), one a line, the deeper first.
+plugo_windows_data_folders() {
+  plugo_windows_data_files | sed -n 's|/[^/]*$||p' | LC_ALL=C sort -ru
 }
 
 # plugo_windows_strip PROGRAM OUTPUT: a stripped copy of a Windows program. Stripping writes the

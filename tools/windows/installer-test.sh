@@ -54,7 +54,7 @@ if [ "$1" = "--standin" ]; then
   build=$scratch/build
   "$here/standin/make-standin.sh" "$build" >/dev/null
   # Built long ago, so that a file dated when it was packed or installed shows.
-  touch -d '2025-11-02 10:00:00' "$build/bin"/*
+  find "$build/bin" -type f -exec touch -d '2025-11-02 10:00:00' {} +
 else
   build=$(cd "$1" && pwd)
 fi
@@ -67,6 +67,8 @@ if [ ! -f "$setup" ] || [ ! -f "$msi" ] || [ ! -f "$packages/plugo_upd.exe" ] ||
   "$here/package.sh" "$build" >/dev/null
 fi
 mapfile -t data < <(plugo_windows_data_files)
+# The folders they lie in (dictionaries), which the installation makes and the uninstallers remove.
+mapfile -t data_folders < <(plugo_windows_data_folders)
 programs=("${PLUGO_WINDOWS_PROGRAMS[@]}")
 kept=(plugo.slg recentg.txt latest_practice.html)
 
@@ -105,7 +107,10 @@ mkdir -p "$reference"
 for program in "${programs[@]}"; do
   plugo_windows_strip "$build/bin/$program.exe" "$reference/$program.exe"
 done
-for name in "${data[@]}"; do cp "$build/bin/$name" "$reference/"; done
+for name in "${data[@]}"; do
+  mkdir -p "$(dirname "$reference/$name")"
+  cp "$build/bin/$name" "$reference/$name"
+done
 
 same_as_shipped() { cmp -s "$reference/$1" "$2/$1"; }
 # The updater dates the installed programs: they keep the time they were built.
@@ -128,7 +133,8 @@ check_installed() {
   done
   expect "the uninstaller is in $folder" test -f "$folder/uninstall.exe"
   local extra
-  extra=$(cd "$folder" && ls -1A | grep -v -x -F -f <(printf '%s\n' "${programs[@]/%/.exe}" "${data[@]}" uninstall.exe "${kept[@]}") || true)
+  extra=$(cd "$folder" && find . -mindepth 1 -printf '%P\n' |
+    grep -v -x -F -f <(printf '%s\n' "${programs[@]/%/.exe}" "${data[@]}" "${data_folders[@]}" uninstall.exe "${kept[@]}") || true)
   expect "nothing else in $folder (found: $extra)" test -z "$extra"
 }
 
@@ -274,6 +280,9 @@ expect "uninstall.exe /S ends with 0 (was $rc)" test "$rc" = 0
 for name in "${programs[@]/%/.exe}" "${data[@]}" uninstall.exe; do
   expect "uninstall removed $name" test ! -e "$folder/$name"
 done
+for name in "${data_folders[@]}"; do
+  expect "uninstall removed the folder $name" test ! -e "$folder/$name"
+done
 expect "kept files in the program folder stay" user_files_kept "$folder"
 expect "kept files in the local application data folder stay" user_files_kept "$userfolder"
 expect "the uninstall record is gone" reg_missing "$uninstall_key"
@@ -324,7 +333,7 @@ expect "plugo_upd.exe left editor.exe of the MSI installation" is_marked editor.
 expect "plugo_upd.exe wrote no uninstaller into the MSI installation" test ! -e "$default/uninstall.exe"
 rc=0; run_windows msiexec /x "$msi" /qn || rc=$?
 expect "msiexec /x /qn ends with 0 (was $rc)" test "$rc" = 0
-for name in "${programs[@]/%/.exe}" "${data[@]}"; do
+for name in "${programs[@]/%/.exe}" "${data[@]}" "${data_folders[@]}"; do
   expect "the MSI removed $name" test ! -e "$default/$name"
 done
 expect "the MSI removed the Start-menu folder" test ! -e "$startmenu" -a ! -e "$user_startmenu"
@@ -339,7 +348,7 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Plugo test signer/O
   -addext "extendedKeyUsage=codeSigning" -keyout "$keys/key.pem" -out "$keys/cert.pem" >/dev/null 2>&1
 signed=$scratch/signed
 mkdir -p "$signed/bin"
-cp "$build/bin"/* "$signed/bin/"
+cp -r "$build/bin"/* "$signed/bin/"
 if PLUGO_SIGN_CERT=$keys/cert.pem PLUGO_SIGN_KEY=$keys/key.pem "$here/package.sh" "$signed" >/dev/null 2>&1; then
   ok
   for file in "plugo-$version-setup.exe" plugo_upd.exe editor_upd.exe update_upd.exe "plugo-$version.msi"; do

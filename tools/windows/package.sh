@@ -51,6 +51,7 @@ if ! [[ $version_text =~ ^[0-9]+\.[0-9]{2}$ && $version_quad =~ ^[0-9]+\.[0-9]+\
 fi
 
 mapfile -t data < <(plugo_windows_data_files)
+mapfile -t data_folders < <(plugo_windows_data_folders)
 missing=()
 for name in "${PLUGO_WINDOWS_PROGRAMS[@]/%/.exe}" "${data[@]}"; do
   [ -f "$bin/$name" ] || missing+=("$name")
@@ -75,7 +76,8 @@ for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
   plugo_windows_strip "$bin/$program.exe" "$work/stage/$program.exe"
 done
 for name in "${data[@]}"; do
-  cp "$bin/$name" "$work/stage/"
+  mkdir -p "$(dirname "$work/stage/$name")"
+  cp "$bin/$name" "$work/stage/$name"
 done
 # The installers give each file the time it has here, and the updater compares a program's date
 # with the server's: the programs keep the time they were built, not the time they were packed.
@@ -91,6 +93,8 @@ fi
 
 # NSIS strings take $ as the start of a variable: a literal one is $$.
 nsis_path() { printf '%s' "${1//\$/\$\$}"; }
+# A path under the program folder as Windows writes it (dictionaries\README).
+windows_path() { printf '%s' "${1//\//\\}"; }
 xml_text() {
   local s=${1//&/&amp;}
   s=${s//</&lt;}
@@ -106,13 +110,31 @@ xml_text() {
     echo "!macroend"
   done
   echo "!macro PLUGO_INSTALL_DATA"
+  # File puts a file into the output folder: a file of a folder (dictionaries/) is put there, and
+  # the output folder is the program folder again afterwards, as the installers go on to expect.
+  out_folder=.
   for name in "${data[@]}"; do
+    if [ "$(dirname "$name")" != "$out_folder" ]; then
+      out_folder=$(dirname "$name")
+      if [ "$out_folder" = . ]; then
+        echo '  SetOutPath "$INSTDIR"'
+      else
+        echo "  SetOutPath \"\$INSTDIR\\$(nsis_path "$(windows_path "$out_folder")")\""
+      fi
+    fi
     echo "  File \"$(nsis_path "$work/stage/$name")\""
   done
+  if [ "$out_folder" != . ]; then
+    echo '  SetOutPath "$INSTDIR"'
+  fi
   echo "!macroend"
   echo "!macro PLUGO_REMOVE_FILES"
   for name in "${PLUGO_WINDOWS_PROGRAMS[@]/%/.exe}" "${data[@]}"; do
-    echo "  Delete \"\$INSTDIR\\$(nsis_path "$name")\""
+    echo "  Delete \"\$INSTDIR\\$(nsis_path "$(windows_path "$name")")\""
+  done
+  # Then their folders, each only when nothing else is left in it.
+  for folder in "${data_folders[@]}"; do
+    echo "  RMDir \"\$INSTDIR\\$(nsis_path "$(windows_path "$folder")")\""
   done
   echo "!macroend"
 } >"$work/files.nsh"
@@ -124,11 +146,25 @@ xml_text() {
   echo '  <Fragment>'
   echo '    <DirectoryRef Id="INSTALLDIR">'
   index=0
-  for name in "${data[@]}"; do
-    index=$((index + 1))
-    echo "      <Component Id=\"data$index\" Guid=\"*\" Win64=\"yes\">"
-    echo "        <File Id=\"data$index\" Name=\"$(xml_text "$name")\" Source=\"stage/$(xml_text "$name")\" KeyPath=\"yes\"/>"
-    echo '      </Component>'
+  # data_components FOLDER: a component for each data file of that folder ("." the program folder
+  # itself; the others lie one level down, as dictionaries/ does).
+  data_components() {
+    local name
+    for name in "${data[@]}"; do
+      [ "$(dirname "$name")" = "$1" ] || continue
+      index=$((index + 1))
+      echo "      <Component Id=\"data$index\" Guid=\"*\" Win64=\"yes\">"
+      echo "        <File Id=\"data$index\" Name=\"$(xml_text "$(basename "$name")")\" Source=\"stage/$(xml_text "$name")\" KeyPath=\"yes\"/>"
+      echo '      </Component>'
+    done
+  }
+  data_components .
+  folder_index=0
+  for folder in "${data_folders[@]}"; do
+    folder_index=$((folder_index + 1))
+    echo "      <Directory Id=\"datafolder$folder_index\" Name=\"$(xml_text "$folder")\">"
+    data_components "$folder"
+    echo '      </Directory>'
   done
   echo '    </DirectoryRef>'
   echo '    <ComponentGroup Id="DataFiles">'

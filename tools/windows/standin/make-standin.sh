@@ -30,7 +30,9 @@ for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
 done
 rm -rf "$build/standin-objects"
 while IFS= read -r name; do
-  if [ "$name" = "$PLUGO_WINDOWS_CATALOGUE" ]; then
+  if [[ $name == dictionaries/* ]]; then
+    continue  # laid out below, all at once, as the build does
+  elif [ "$name" = "$PLUGO_WINDOWS_CATALOGUE" ]; then
     cp "$PLUGO_WINDOWS_CATALOGUE_SOURCE" "$build/bin/"
   elif [ "$name" = LICENSE.txt ]; then
     sed 's/$/\r/' "$PLUGO_ROOT/LICENSE" >"$build/bin/$name"
@@ -41,3 +43,7 @@ while IFS= read -r name; do
     cp "$PLUGO_ROOT/data/$name" "$build/bin/"
   fi
 done < <(plugo_windows_data_files)
+# The spelling dictionaries, as data/CMakeLists.txt lays them out for the Windows build.
+mapfile -t codes < <(plugo_windows_dictionary_files | sed -n 's|^dictionaries/\(.*\)\.aff$|\1|p')
+python3 "$PLUGO_ROOT/tools/third-party.py" dictionaries --list "$PLUGO_ROOT/packaging/third-party.txt" \
+  --out "$build/bin/dictionaries" --platform windows --codes "${codes[@]}"
