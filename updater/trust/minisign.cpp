@@ -304,6 +304,9 @@ QString keyIdText(const KeyId &id)
     QString text;
     for (auto it = id.rbegin(); it != id.rend(); ++it)
         text += QStringLiteral("%1").arg(*it, 2, 16, QLatin1Char('0')).toUpper();
+    // minisign prints the number without leading zeros; its files and ours must read alike.
+    while (text.size() > 1 && text.front() == u'0')
+        text.remove(0, 1);
     return text;
 }
 

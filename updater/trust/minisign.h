@@ -65,7 +65,7 @@ QByteArray publicKeyFile(const PublicKey &key);
 SecretKey generateKey();
 QByteArray secretKeyFile(const SecretKey &key);
 
-// The key's id as minisign prints it: sixteen hexadecimal digits, upper case.
+// The key's id as minisign prints it: hexadecimal, upper case, without leading zeros.
 QString keyIdText(const KeyId &id);
 
 }  // namespace trust
