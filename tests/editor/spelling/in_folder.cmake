@@ -1,12 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the spelling tests from FOLDER, a copy of PROGRAM with the DICTIONARIES folder beside it,
-# under EMULATOR; fails when a test fails or when any skips for want of a dictionary.
+# Runs the tests of PROGRAM that FILTER names from FOLDER, a copy of PROGRAM with the DICTIONARIES
+# folder beside it, under EMULATOR; fails when a test fails or when any skips for want of a
+# dictionary.
 file(REMOVE_RECURSE "${FOLDER}")
 file(MAKE_DIRECTORY "${FOLDER}")
 file(COPY "${PROGRAM}" DESTINATION "${FOLDER}")
 file(COPY "${DICTIONARIES}" DESTINATION "${FOLDER}")
 get_filename_component(name "${PROGRAM}" NAME)
-execute_process(COMMAND ${EMULATOR} "${FOLDER}/${name}"
+execute_process(COMMAND ${EMULATOR} "${FOLDER}/${name}" "--gtest_filter=${FILTER}"
   WORKING_DIRECTORY "${FOLDER}" RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 message("${output}")
 if(NOT result EQUAL 0)
