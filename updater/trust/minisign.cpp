@@ -74,7 +74,8 @@ bool startsWith(const QByteArray &bytes, const std::uint8_t (&tag)[2])
            && static_cast<std::uint8_t>(bytes[1]) == tag[1];
 }
 
-std::uint64_t littleEndian64(const QByteArray &bytes, qsizetype at)
+// Unused where libsodium is built without scrypt, which only encrypted secret keys need.
+[[maybe_unused]] std::uint64_t littleEndian64(const QByteArray &bytes, qsizetype at)
 {
     std::uint64_t value = 0;
     for (int i = 7; i >= 0; --i)
