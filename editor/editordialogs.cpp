@@ -74,6 +74,7 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
     tblForhandsvisning_->setObjectName(QStringLiteral("tblForhandsvisning"));
     tblForhandsvisning_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblForhandsvisning_->setMinimumSize(520, 200);
+    tblForhandsvisning_->horizontalHeader()->setStretchLastSection(true);
     auto *lblForhandsvisning = new QLabel(QStringLiteral("&Förhandsvisning:"), this);
     lblForhandsvisning->setBuddy(tblForhandsvisning_);
     layout->addWidget(lblForhandsvisning);

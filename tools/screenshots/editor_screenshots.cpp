@@ -3,6 +3,7 @@
 // the cursor in a cell; then its save dialog, the toolkit's own, over a folder of vocabularies.
 // Run it under a real X server: tools/take-screenshots.sh does, under the C.UTF-8 locale, so that
 // the dialog shows its sizes and dates as every program of Plugo writes them whatever the locale.
+#include "editor/editordialogs.h"
 #include "editor/glostable.h"
 #include "editor/mainwindow.h"
 #include "editor/vocabularymodel.h"
@@ -76,6 +77,24 @@ int main(int argc, char **argv)
     window.activateWindow();
     settle();
     bool ok = save(window.grab(), out + QStringLiteral("/editor.png"));
+    {
+        // The import dialog over a spreadsheet's CSV, as Excel in a Swedish locale saves it.
+        editor::ImportProposal proposal;
+        proposal.fileName = QStringLiteral("franska vecka 3.csv");
+        proposal.bytes = QByteArray("la pomme;\xE4pple\r\nla poire;p\xE4ron\r\nle beurre;sm\xF6r\r\nle pain;br\xF6" "d;limpa\r\n"
+                                    "le fromage;ost\r\n\"le caf\xE9\";kaffe;\"kaf\xE9, fik\"\r\n");
+        proposal.choice.format = exchange::guessFormat(proposal.bytes);
+        editor::ImportDialog dialog(proposal, &window);
+        dialog.show();
+        settle();
+        ok = save(dialog.grab(), out + QStringLiteral("/editor-import.png")) && ok;
+        exchange::PrintOptions options;
+        options.layout = exchange::PrintLayout::Forhor;
+        editor::PrintLayoutDialog layout(options, false, &window);
+        layout.show();
+        settle();
+        ok = save(layout.grab(), out + QStringLiteral("/editor-print.png")) && ok;
+    }
 #ifdef Q_OS_WIN
     // Windows shows its own file dialog, not the toolkit's, which is the one pictured here.
     window.undoStack().setClean();
