@@ -254,11 +254,13 @@ void SpecialLetterBar::refresh()
         layout()->addWidget(button);
         buttons_.append(button);
     }
-    // All as wide as the widest: a narrow letter (í, ¡) must not make a narrow target, and the row
-    // reads as one.
+    // All as wide as the widest letter and a margin, whatever the style's own tool buttons take (the
+    // Windows style's are far wider): a narrow letter (í, ¡) must not make a narrow target, the row
+    // reads as one, and 16 letters fit beside the label in a window of the editor's first size.
     int width = 0;
     for (const QToolButton *button : std::as_const(buttons_))
-        width = std::max(width, button->sizeHint().width());
+        width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()));
+    width += 2 * fontMetrics().averageCharWidth() + 4;
     for (QToolButton *button : std::as_const(buttons_))
         button->setFixedWidth(width);
 }

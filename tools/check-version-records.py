@@ -299,6 +299,8 @@ SYSTEM_DLLS = {
     "version.dll", "winmm.dll", "ws2_32.dll", "wtsapi32.dll", "authz.dll", "mpr.dll", "dnsapi.dll",
     "iphlpapi.dll", "wldap32.dll", "api-ms-win-core-synch-l1-2-0.dll",
     "api-ms-win-core-winrt-l1-1-0.dll", "api-ms-win-core-winrt-string-l1-1-0.dll",
+    # The print spooler's, which the editor's printing asks for the printers.
+    "winspool.drv",
 }
 IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
 

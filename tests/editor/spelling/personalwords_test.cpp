@@ -46,8 +46,13 @@ TEST(PersonalWords, AFailedSaveKeepsTheOldList)
 
         testing_support::ReadOnlyFolder readOnly(data.path());
         if (!folderIsAFile && !readOnly.active()) {
+#ifdef Q_OS_WIN
+            // Wine keeps no folder read-only; the folder that is a file still fails the save.
+            continue;
+#else
             ADD_FAILURE() << "the folder cannot be made read-only here";
             continue;
+#endif
         }
         EXPECT_FALSE(words.add("gloslista"));
         EXPECT_TRUE(words.errorString().startsWith("Ordet kunde inte sparas i " +
