@@ -172,7 +172,7 @@ SpecialLetterBar::SpecialLetterBar(GlosTable &table, QWidget *parent) : QWidget(
     label_->setObjectName(QStringLiteral("lblSpecialtecken"));
     label_->setContentsMargins(0, 0, 6, 0);
     // As high as a button, so that the table below stays where it is when the buttons go.
-    QToolButton probe;
+    QToolButton probe(this);
     probe.setAutoRaise(true);
     probe.setText(QStringLiteral("É"));
     label_->setMinimumHeight(probe.sizeHint().height());
@@ -260,9 +260,12 @@ void SpecialLetterBar::refresh()
     int width = 0;
     for (const QToolButton *button : std::as_const(buttons_))
         width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()));
-    width += 2 * fontMetrics().averageCharWidth() + 4;
+    width += fontMetrics().height() / 2 + 2;
     for (QToolButton *button : std::as_const(buttons_))
         button->setFixedWidth(width);
+    // The label no higher than a button, so that the capitals' line follows the small letters'.
+    if (!buttons_.isEmpty())
+        label_->setMinimumHeight(buttons_.front()->sizeHint().height());
 }
 
 QLineEdit *SpecialLetterBar::openCell() const

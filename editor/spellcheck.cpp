@@ -60,7 +60,8 @@ void paintMisspellings(QPainter &painter, const QStyleOptionViewItem &option, co
     const qreal y = std::min<qreal>(baseline + metrics.descent() * 0.6 + 1, text.bottom());
     painter.save();
     painter.setClipRect(text);
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Crisp, as word processors draw it, and the same red on every platform.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kWaveColour, 1));
     for (const spelling::WordRange &range : ranges) {
         const qreal x1 = text.left() + metrics.horizontalAdvance(option.text.left(range.start));
