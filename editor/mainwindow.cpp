@@ -533,11 +533,9 @@ void MainWindow::oppna()
     platform::FileDialogOptions options;
     options.title = QStringLiteral("Öppna glosfil");
     options.filter = kFilter;
-    options.startFolder = dialogFolder();
-    const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
-    if (chosen.cancelled || chosen.path.isEmpty())
+    const platform::FileDialogResult chosen = askForFile(options, false);
+    if (chosen.cancelled)
         return;
-    rememberFolder(chosen.path);
     openFile(chosen.path);
 }
 
@@ -559,11 +557,9 @@ bool MainWindow::sparaSom()
                          : !suggestedName_.isEmpty() ? suggestedName_
                                                      : QStringLiteral("Namnlös.gls");
     options.confirmOverwrite = true;
-    options.startFolder = dialogFolder();
-    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, options);
-    if (chosen.cancelled || chosen.path.isEmpty())
+    const platform::FileDialogResult chosen = askForFile(options, true);
+    if (chosen.cancelled)
         return false;
-    rememberFolder(chosen.path);
     QString path = chosen.path;
     if (!withExtension(path, QStringLiteral(".gls")))
         return false;
@@ -832,9 +828,15 @@ QString MainWindow::dialogFolder() const
     return desktop_.documentsFolder();
 }
 
-void MainWindow::rememberFolder(const QString &path)
+platform::FileDialogResult MainWindow::askForFile(platform::FileDialogOptions options, bool save)
 {
-    lastFolder_ = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    options.startFolder = dialogFolder();
+    platform::FileDialogResult chosen = save ? desktop_.saveFileDialog(this, options) : desktop_.openFileDialog(this, options);
+    if (chosen.path.isEmpty())
+        chosen.cancelled = true;
+    if (!chosen.cancelled)
+        lastFolder_ = QDir::toNativeSeparators(QFileInfo(chosen.path).absolutePath());
+    return chosen;
 }
 
 void MainWindow::importera()
@@ -843,11 +845,9 @@ void MainWindow::importera()
     platform::FileDialogOptions options;
     options.title = QStringLiteral("Importera glosor");
     options.filter = kImportFilter;
-    options.startFolder = dialogFolder();
-    const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
-    if (chosen.cancelled || chosen.path.isEmpty())
+    const platform::FileDialogResult chosen = askForFile(options, false);
+    if (chosen.cancelled)
         return;
-    rememberFolder(chosen.path);
     const QString name = platform::fileNamePart(chosen.path);
     QFile file(chosen.path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImportBytes) {
@@ -918,11 +918,9 @@ void MainWindow::exportera()
     options.filter = kExportFilter;
     options.presetName = vocabularyName() + QStringLiteral(".csv");
     options.confirmOverwrite = true;
-    options.startFolder = dialogFolder();
-    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, options);
-    if (chosen.cancelled || chosen.path.isEmpty())
+    const platform::FileDialogResult chosen = askForFile(options, true);
+    if (chosen.cancelled)
         return;
-    rememberFolder(chosen.path);
     QString path = chosen.path;
     // The chosen filter says the format; without one, the name's extension does.
     const QString suffix = QFileInfo(platform::fileNamePart(path)).suffix().toLower();
@@ -985,11 +983,9 @@ void MainWindow::sparaSomPdf()
     dialog.filter = QStringLiteral("PDF-fil (*.pdf)|*.pdf");
     dialog.presetName = vocabularyName() + QStringLiteral(".pdf");
     dialog.confirmOverwrite = true;
-    dialog.startFolder = dialogFolder();
-    const platform::FileDialogResult chosen = desktop_.saveFileDialog(this, dialog);
-    if (chosen.cancelled || chosen.path.isEmpty())
+    const platform::FileDialogResult chosen = askForFile(dialog, true);
+    if (chosen.cancelled)
         return;
-    rememberFolder(chosen.path);
     QString path = chosen.path;
     if (!withExtension(path, QStringLiteral(".pdf")))
         return;
@@ -1018,11 +1014,7 @@ void MainWindow::fillLanguageMenu(QMenu *menu, int which)
     const QString name = which == 0 ? model_->document().sprak1 : model_->document().sprak2;
     const std::optional<QString> chosen = spelling_->choices().choiceFor(name);
     const QString byName = spelling::dictionaryForLanguage(name);
-    QString byNameText;
-    for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices()) {
-        if (choice.code == byName)
-            byNameText = choice.displayName;
-    }
+    const QString byNameText = spelling::dictionaryDisplayName(byName);
     auto *group = new QActionGroup(menu);
     const auto item = [&](const QString &caption, std::optional<QString> code) {
         QAction *action = menu->addAction(caption);
@@ -1145,12 +1137,9 @@ void MainWindow::stavningskontroll()
             spelling::Speller &speller = spelling_->spellerForColumn(column);
             const QString word = text.mid(next->start, next->length);
             focusCell(row, column, row);
-            QString language = speller.code();
-            for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices()) {
-                if (choice.code == speller.code())
-                    language = choice.displayName;
-            }
-            const SpellingAnswer answer = dialogs_->spellingStep(this, {word, text, speller.suggestions(word, 5), language});
+            const QString language = spelling::dictionaryDisplayName(speller.code());
+            const SpellingAnswer answer = dialogs_->spellingStep(
+                this, {word, text, speller.suggestions(word, 5), language.isEmpty() ? speller.code() : language});
             switch (answer.action) {
             case SpellingAnswer::Stop:
                 return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "exchange/printing.h"
+#include "platform/desktop.h"
 #include "vocabfile/rules.h"
 
 #include <QMainWindow>
@@ -15,10 +16,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QTimer;
-
-namespace platform {
-class Desktop;
-}
 
 namespace editor {
 
@@ -104,7 +101,9 @@ private:
     QList<int> selectedRows() const;
     // The vocabulary's name for headings and proposed file names: the file's, without ".gls".
     QString vocabularyName() const;
-    void rememberFolder(const QString &path);
+    // A file dialog that starts in dialogFolder() and remembers the folder of what was chosen; an
+    // empty path counts as cancelled.
+    platform::FileDialogResult askForFile(platform::FileDialogOptions options, bool save);
     // The path with the extension added when the user typed a name without any; false when that
     // name is taken and the user would not replace it.
     bool withExtension(QString &path, const QString &extension);

@@ -60,4 +60,13 @@ const QList<DictionaryChoice> &dictionaryChoices()
     return choices;
 }
 
+QString dictionaryDisplayName(QStringView code)
+{
+    for (const DictionaryChoice &choice : dictionaryChoices()) {
+        if (choice.code == code)
+            return choice.displayName;
+    }
+    return {};
+}
+
 }  // namespace spelling

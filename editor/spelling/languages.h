@@ -20,4 +20,7 @@ struct DictionaryChoice {
 // Every dictionary the editor knows, in the order the menu lists them.
 const QList<DictionaryChoice> &dictionaryChoices();
 
+// The name the menu shows for a dictionary ("Engelska (USA)"); empty for one it does not list.
+QString dictionaryDisplayName(QStringView code);
+
 }  // namespace spelling
