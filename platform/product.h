@@ -20,4 +20,8 @@ namespace platform {
 // The program icon both programs' windows carry, at 16, 24, 32 and 48 pixels.
 QIcon programIcon();
 
+// The 16-pixel size alone, which a title bar shows: a window can carry it until it has first been
+// painted, since the window system is handed every size of an icon when the window appears.
+QIcon smallProgramIcon();
+
 }  // namespace platform
