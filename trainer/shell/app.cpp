@@ -3,12 +3,12 @@
 
 #include "frmplugo.h"
 #include "moduleplugo.h"
+#include "platform/fixedwindow.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #ifdef PLUGO_WARM_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -39,11 +39,7 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
     frmPlugo window(desktop, module);
 
     // Centred on the screen when first shown.
-    if (const QScreen *screen = window.screen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+    platform::form::centreOnScreen(&window, window.screen());
     window.show();
     window.Form_Activate();
     if (shown)
