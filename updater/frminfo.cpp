@@ -3,6 +3,7 @@
 
 #include "download.h"
 #include "platform/desktop.h"
+#include "platform/fixedwindow.h"
 #include "platform/formparts.h"
 #include "platform/internettransfer.h"
 #include "platform/product.h"
@@ -38,7 +39,6 @@ protected:
 }  // namespace
 
 using platform::twips;
-using platform::twipsToPixels;
 using platform::form::button;
 using platform::form::place;
 
@@ -63,26 +63,17 @@ frmInfo::frmInfo(platform::Desktop &desktop, platform::InternetTransfer &transfe
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowIcon(platform::programIcon());
-    // A fixed single border: a minimise button, no maximise button, no resizing.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    buildControls();
+    buildControls(platform::form::fixedWindow(this, 8325, 5310, platform::form::MinimiseButton::Yes));
     buildMenus();
     connect(&transfer_, &platform::InternetTransfer::stateChanged, this, &frmInfo::InetPlugo_StateChanged);
     Form_Load();
-    adjustSize();
-    setFixedSize(size());
+    platform::form::keepSize(this);
 }
 
 frmInfo::~frmInfo() = default;
 
-void frmInfo::buildControls()
+void frmInfo::buildControls(QWidget *client)
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsToPixels(8325), twipsToPixels(5310));
-    setCentralWidget(client);
-
     QFont normal = QApplication::font();
     normal.setPointSizeF(8.25);
     setFont(normal);
@@ -148,8 +139,8 @@ void frmInfo::buildMenus()
     };
 
     QMenu *arkiv = menu("mnuArkiv", QStringLiteral("Arkiv"));
-    mnuKont = item(arkiv, "mnuKont", QStringLiteral("Kontrollera"), &frmInfo::mnuKont_Click);
-    mnuUppdatera = item(arkiv, "mnuUppdatera", QStringLiteral("Uppdatera"), &frmInfo::mnuUppdatera_Click);
+    mnuKont = item(arkiv, "mnuKont", QStringLiteral("Kontrollera"), &frmInfo::cmdKoll_Click);
+    mnuUppdatera = item(arkiv, "mnuUppdatera", QStringLiteral("Uppdatera"), &frmInfo::cmdUppdatera_Click);
     mnuAvsluta = item(arkiv, "mnuAvsluta", QStringLiteral("Avsluta"), &frmInfo::mnuAvsluta_Click);
 
     QMenu *help = menu("mnuHelp", QStringLiteral("Hjälp"));
@@ -167,16 +158,6 @@ void frmInfo::Form_Load()
 
 void frmInfo::cmdKoll_Click()
 {
-    kontrollera();
-}
-
-void frmInfo::mnuKont_Click()
-{
-    kontrollera();
-}
-
-void frmInfo::kontrollera()
-{
     // One transfer at a time: a click while one runs is ignored.
     if (transfer_.busy())
         return;
@@ -188,16 +169,6 @@ void frmInfo::kontrollera()
 }
 
 void frmInfo::cmdUppdatera_Click()
-{
-    uppdatera();
-}
-
-void frmInfo::mnuUppdatera_Click()
-{
-    uppdatera();
-}
-
-void frmInfo::uppdatera()
 {
     if (transfer_.busy())
         return;

@@ -33,11 +33,9 @@ public:
     const InfoState &state() const { return state_; }
     int steg() const { return animation_.steg(); }
 
-    // Command handlers; a button and its menu item do the same.
-    void cmdKoll_Click();
-    void mnuKont_Click();
-    void cmdUppdatera_Click();
-    void mnuUppdatera_Click();
+    // Command handlers; a button and its menu item call the same one.
+    void cmdKoll_Click();       // and mnuKont
+    void cmdUppdatera_Click();  // and mnuUppdatera
     void mnuAvsluta_Click();
     void mnuGhelp_Click();
 
@@ -62,11 +60,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
+    void buildControls(QWidget *client);
     void buildMenus();
     void Form_Load();
-    void kontrollera();
-    void uppdatera();
 
     platform::Desktop &desktop_;
     platform::InternetTransfer &transfer_;

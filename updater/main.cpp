@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/fixedwindow.h"
 #include "platform/inetplugo.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
@@ -6,7 +7,6 @@
 #include "updater/frminfo.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <curl/curl.h>
 
 int main(int argc, char *argv[])
@@ -27,11 +27,7 @@ int main(int argc, char *argv[])
         updater::frmInfo window(desktop, inet);
 
         // Centred on the screen when first shown.
-        if (const QScreen *screen = window.screen()) {
-            QRect frame = window.frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            window.move(frame.topLeft());
-        }
+        platform::form::centreOnScreen(&window, window.screen());
         window.show();
         result = app.exec();
     }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/twips.h"
 #include "updaterwindow.h"
 
 #include <QApplication>
@@ -8,7 +7,6 @@
 #include <QMenuBar>
 #include <QTest>
 
-using platform::twips;
 using testing_support::UpdaterWindowTest;
 
 namespace {
@@ -46,22 +44,22 @@ TEST_F(UpdaterWindowTest, StartsWithEveryControlInPlace)
     auto *frame = window->findChild<QGroupBox *>("fraUpdate");
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->title(), "Finns det en uppdaterad version?");
-    EXPECT_EQ(frame->geometry(), twips(120, 120, 3972, 4932));
+    EXPECT_EQ(frame->geometry(), QRect(8, 8, 265, 329));
     EXPECT_EQ(button("cmdKoll")->parentWidget(), frame);
     EXPECT_EQ(label("lblKoll")->parentWidget(), frame);
 
     EXPECT_EQ(button("cmdKoll")->text(), "Kontrollera");
-    EXPECT_EQ(button("cmdKoll")->geometry(), twips(2640, 4440, 1092, 372));
+    EXPECT_EQ(button("cmdKoll")->geometry(), QRect(176, 296, 73, 25));
     EXPECT_TRUE(button("cmdKoll")->isEnabled());
     EXPECT_EQ(label("lblKoll")->text(), kIntro);
-    EXPECT_EQ(label("lblKoll")->geometry(), twips(240, 360, 3492, 3852));
+    EXPECT_EQ(label("lblKoll")->geometry(), QRect(16, 24, 233, 257));
     EXPECT_EQ(label("lblNyare")->text(), "");
-    EXPECT_EQ(label("lblNyare")->geometry(), twips(4320, 360, 3492, 2052));
+    EXPECT_EQ(label("lblNyare")->geometry(), QRect(288, 24, 233, 137));
 
     const QStringList captions{"PlugoPro  (plugo.exe)", "Vuzuvevizaduvareziv  (editor.exe)",
                                "Plugo update  (update.exe)"};
-    const std::vector<QRect> places{twips(4200, 2640, 2652, 252), twips(4200, 3000, 2772, 252),
-                                    twips(4200, 3360, 2532, 252)};
+    const std::vector<QRect> places{QRect(280, 176, 177, 17), QRect(280, 200, 185, 17),
+                                    QRect(280, 224, 169, 17)};
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(box(row)->text(), captions[row]);
         EXPECT_EQ(box(row)->pos(), places[row].topLeft());
@@ -81,17 +79,17 @@ TEST_F(UpdaterWindowTest, StartsWithEveryControlInPlace)
         box(row)->setEnabled(false);
     }
     EXPECT_EQ(button("cmdUppdatera")->text(), "Uppdatera");
-    EXPECT_EQ(button("cmdUppdatera")->geometry(), twips(7080, 2640, 1092, 372));
+    EXPECT_EQ(button("cmdUppdatera")->geometry(), QRect(472, 176, 73, 25));
     EXPECT_FALSE(button("cmdUppdatera")->isEnabled());
 
     QLabel *status = label("lblLadda");
     EXPECT_EQ(status->text(), "");
-    EXPECT_EQ(status->geometry(), twips(4200, 4080, 3852, 732));
+    EXPECT_EQ(status->geometry(), QRect(280, 272, 257, 49));
     EXPECT_EQ(status->font().family(), "MS Sans Serif");
     EXPECT_TRUE(status->font().bold());
     EXPECT_DOUBLE_EQ(status->font().pointSizeF(), 9.75);
 
-    EXPECT_EQ(label("picAnim")->geometry(), twips(4200, 4920, 3975, 252));
+    EXPECT_EQ(label("picAnim")->geometry(), QRect(280, 328, 265, 17));
     EXPECT_FALSE(label("picAnim")->isVisibleTo(window.get()));
     ASSERT_NE(timer(), nullptr);
     EXPECT_FALSE(timer()->isActive());

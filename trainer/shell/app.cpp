@@ -4,6 +4,7 @@
 #include "frmplugo.h"
 #include "moduleplugo.h"
 #include "platform/deferredicon.h"
+#include "platform/fixedwindow.h"
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 #ifdef PLUGO_WARM_FONTCONFIG
@@ -88,11 +88,7 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
     QApplication::setFont(applicationFont);
 
     // Centred on the screen when first shown.
-    if (const QScreen *screen = window.screen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+    platform::form::centreOnScreen(&window, window.screen());
     WholeIconAfterFirstPaint icon(window);
     window.show();
     window.Form_Activate();

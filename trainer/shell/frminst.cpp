@@ -3,6 +3,7 @@
 
 #include "moduleplugo.h"
 #include "platform/desktop.h"
+#include "platform/fixedwindow.h"
 #include "platform/product.h"
 #include "platform/twips.h"
 #include "wrapcheckbox.h"
@@ -15,7 +16,6 @@
 namespace shell {
 
 using platform::twips;
-using platform::twipsToPixels;
 
 namespace {
 
@@ -71,13 +71,11 @@ frmInst::frmInst(platform::Desktop &desktop, modulePlugo &module, QWidget *paren
 {
     setObjectName(QStringLiteral("frmInst"));
     setWindowIcon(platform::programIcon());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    platform::form::fixedWindow(this, 5055, 3840, platform::form::MinimiseButton::No);
     setModal(false);
     QFont normal = QApplication::font();
     normal.setPointSizeF(8.25);
     setFont(normal);
-    setFixedSize(twipsToPixels(5055), twipsToPixels(3840));
 
     cmdOk = place<QPushButton>(this, QStringLiteral("cmdOk"), QStringLiteral("OK"), twips(240, 3360, 1092, 372));
     cmdAvbryt = place<QPushButton>(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"),

@@ -2,70 +2,48 @@
 #include "frmplugo.h"
 
 #include "clicklabel.h"
+#include "companions.h"
 #include "frminst.h"
-#include "platform/atomicfile.h"
 #include "platform/desktop.h"
+#include "platform/fixedwindow.h"
 #include "platform/formparts.h"
 #include "platform/twips.h"
 #include "platform/product.h"
 #include "trainer/vocabulary/statistik.h"
-#include "trainer/vocabulary/texts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace shell {
 
-using platform::trimSpaces;
 using platform::form::button;
 using platform::form::label;
 using platform::form::place;
 using platform::twips;
-using platform::twipsToPixels;
-
-namespace {
-
-QString emptyText()
-{
-    return QString();
-}
-
-}  // namespace
 
 frmPlugo::frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_t seed, QWidget *parent)
-    : QMainWindow(parent), desktop_(desktop), module_(module), ovning_(seed), web_(desktop)
+    : QMainWindow(parent), desktop_(desktop), module_(module), web_(desktop),
+      drill_(desktop, module, web_, *this, seed), recent_(desktop, module, *this)
 {
     setObjectName(QStringLiteral("frmPlugo"));
     setWindowIcon(platform::programIcon());
-    // A fixed single border: a minimise button, no maximise button, no resizing.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    buildControls();
+    buildControls(platform::form::fixedWindow(this, 8670, 2910, platform::form::MinimiseButton::Yes));
     buildMenus();
     module_.addWindow(this);
     Form_Load();
-    adjustSize();
-    setFixedSize(size());
+    platform::form::keepSize(this);
 }
 
 frmPlugo::~frmPlugo() = default;
 
-void frmPlugo::buildControls()
+void frmPlugo::buildControls(QWidget *client)
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsToPixels(8670), twipsToPixels(2910));
-    setCentralWidget(client);
-
     QFont normal = QApplication::font();
     normal.setPointSizeF(8.25);
     QFont larger = normal;
@@ -119,10 +97,10 @@ void frmPlugo::buildMenus()
     };
 
     QMenu *arkiv = menu("mnuArkiv", QStringLiteral("Arkiv"));
-    mnuOpen = item(arkiv, "mnuOpen", QStringLiteral("Öppna glosfil"), &frmPlugo::mnuOpen_Click);
-    mnuNasta = item(arkiv, "mnuNasta", QStringLiteral("Börja"), &frmPlugo::mnuNasta_Click);
+    mnuOpen = item(arkiv, "mnuOpen", QStringLiteral("Öppna glosfil"), &frmPlugo::cmdOpen_Click);
+    mnuNasta = item(arkiv, "mnuNasta", QStringLiteral("Börja"), &frmPlugo::cmdNasta_Click);
     mnuNasta->setEnabled(false);
-    mnuRatta = item(arkiv, "mnuRatta", QStringLiteral("Rätta"), &frmPlugo::mnuRatta_Click);
+    mnuRatta = item(arkiv, "mnuRatta", QStringLiteral("Rätta"), &frmPlugo::cmdRatta_Click);
     mnuRatta->setEnabled(false);
     mnuSlut = item(arkiv, "mnuSlut", QStringLiteral("Avsluta"), &frmPlugo::mnuSlut_Click);
 
@@ -149,35 +127,24 @@ void frmPlugo::buildMenus()
     mnuGhelp = item(help, "mnuGhelp", QStringLiteral("Hjälp om Plugo"), &frmPlugo::mnuGhelp_Click);
 }
 
+// --- The window's life -----------------------------------------------------------------------
+
 void frmPlugo::Form_Load()
 {
-    module_.programmapp = trimSpaces(desktop_.programFolder());
-    module_.keptFolder = keptFolder();
+    module_.start(desktop_);
     setWindowTitle(platform::productTitle());
     lblVisaSp[1]->clear();
     lblVisaSp[0]->clear();
     lblSprak2->setText(QStringLiteral("Välkommen till ") + platform::productTitle());
     for (QLabel *lbl : {lblRattsvar, lblAntalSprak2, lblAntalSprak1, lblKvar, lblGjorda, lblRatt, lblFel, lblProcRatt})
-        lbl->setText(emptyText());
-    module_.readSettings();
-    loadRecentFiles();
-}
-
-QString frmPlugo::keptFolder() const
-{
-    if (desktop_.isFolderWritable(module_.programmapp))
-        return module_.programmapp;
-    const QString own = desktop_.userDataFolder();
-    if (!own.isEmpty() && QDir().mkpath(own) && desktop_.isFolderWritable(own))
-        return own;
-    // Nowhere to write: the program folder all the same; every write there fails quietly.
-    return module_.programmapp;
+        lbl->setText(QString());
+    recent_.load();
 }
 
 void frmPlugo::Form_Activate()
 {
     module_.applyTips();
-    finnskoll();
+    recent_.finnskoll();
 }
 
 void frmPlugo::closeEvent(QCloseEvent *event)
@@ -191,7 +158,7 @@ void frmPlugo::Form_Unload()
     if (closing_)
         return;
     closing_ = true;
-    saveRecentFiles();
+    recent_.save();
     if (frmInst_)
         frmInst_->close();
 }
@@ -211,11 +178,7 @@ void frmPlugo::mnuInst_Click()
     frmInst_ = dialog;
     module_.addWindow(dialog);
     connect(dialog, &QDialog::finished, this, &frmPlugo::settingsClosed);
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = dialog->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        dialog->move(frame.topLeft());
-    }
+    platform::form::centreOnScreen(dialog, screen());
     dialog->show();
     dialog->activateWindow();
 }
@@ -234,221 +197,147 @@ void frmPlugo::settingsClosed()
     Form_Activate();
 }
 
-// --- Loading ---------------------------------------------------------------------------------
+// --- Commands --------------------------------------------------------------------------------
 
 void frmPlugo::cmdOpen_Click()
 {
-    oppna();
+    if (drill_.oppna())
+        recent_.tidigare(drill_.filnamn());
 }
-
-void frmPlugo::mnuOpen_Click()
-{
-    oppna();
-}
-
-void frmPlugo::oppna()
-{
-    platform::FileDialogOptions options;
-    options.title = QStringLiteral("glosfil skall öppnas");
-    options.filter = QStringLiteral("glosfil (*.gls)|*.gls");
-    const platform::FileDialogResult chosen = desktop_.openFileDialog(this, options);
-    // A cancelled or failed load leaves everything as it was.
-    if (chosen.cancelled || !oppnadirekt(chosen.path))
-        return;
-    tidigare();
-}
-
-bool frmPlugo::oppnadirekt(const QString &path)
-{
-    vocabulary::LoadResult loaded = vocabulary::loadVocabularyFile(path);
-    if (!loaded.glosor)
-        return false;
-
-    // The whole file has been read: only now does the drill in progress end.
-    ovning_.take(std::move(*loaded.glosor));
-    filnamn_ = path;
-    txtSprak1->clear();
-
-    const vocabulary::Glosor &glosor = ovning_.glosor();
-    lblVisaSp[0]->setText(glosor.sprak1);
-    lblVisaSp[1]->setText(glosor.sprak2);
-    showVocabularySize();
-    for (QLabel *lbl : {lblKvar, lblGjorda, lblRatt, lblFel, lblProcRatt})
-        lbl->setText(emptyText());
-    setWindowTitle(platform::productTitle() + QStringLiteral(" - ") + trimSpaces(filnamn_));
-    raknaut();
-    lblSprak2->setText(emptyText());
-    cmdNasta->setText(QStringLiteral("Börja"));
-    mnuNasta->setText(QStringLiteral("Börja"));
-    setNextEnabled(true);
-    // A question of the old vocabulary can no longer be checked.
-    setCheckEnabled(false);
-    txtSprak1->setReadOnly(true);
-    cmdNasta->setFocus();
-    return true;
-}
-
-// --- The drill -------------------------------------------------------------------------------
 
 void frmPlugo::cmdNasta_Click()
 {
-    nextQuestionCommand();
-}
-
-void frmPlugo::mnuNasta_Click()
-{
-    nextQuestionCommand();
-}
-
-void frmPlugo::nextQuestionCommand()
-{
-    if (ovning_.questionOnShow())
-        return;
-    // No words, or words without a single meaning: there is nothing to ask.
-    if (ovning_.antalord() == 0 || !ovning_.hasUnasked()) {
-        desktop_.messageBox(this, vocabulary::emptyVocabularyText(filnamn_), vocabulary::emptyVocabularyTitle(),
-                            platform::MsgOk);
-        return;
-    }
-    nasta();
-}
-
-void frmPlugo::nasta()
-{
-    if (!ovning_.nasta())
-        return;
-    lblSprak2->setText(ovning_.prompt());
-    cmdNasta->setText(QStringLiteral("Nästa"));
-    mnuNasta->setText(QStringLiteral("Nästa"));
-    setNextEnabled(false);
-    setCheckEnabled(true);
-    txtSprak1->setReadOnly(false);
-    txtSprak1->clear();
-    txtSprak1->setFocus();
+    drill_.nextQuestion();
 }
 
 void frmPlugo::cmdRatta_Click()
 {
-    checkCommand();
-}
-
-void frmPlugo::mnuRatta_Click()
-{
-    checkCommand();
-}
-
-void frmPlugo::checkCommand()
-{
-    if (trimSpaces(txtSprak1->text()).isEmpty()) {
-        txtSprak1->setFocus();
-        return;
-    }
-    if (ovning_.questionOnShow())
-        ratta();
+    drill_.check();
 }
 
 bool frmPlugo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtSprak1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (trimSpaces(txtSprak1->text()).isEmpty())
-                txtSprak1->setFocus();
-            else if (ovning_.questionOnShow())  // never a second check of the same question
-                ratta();
-        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            cmdRatta_Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void frmPlugo::lblVisaSp_DblClick(int)
 {
-    if (ovning_.ordnr() == 0)
-        return;
-    if (trimSpaces(txtSprak1->text()) == vocabulary::revealPhrase())
-        txtSprak1->setText(ovning_.post(ovning_.ordnr()).ord);
+    drill_.reveal();
 }
 
-bool frmPlugo::showPicture(const QString &name)
+void frmPlugo::mnuT_Click(int index)
 {
-    const QString path = module_.fileInFolder(name);
-    if (!desktop_.fileExists(path))
-        return false;
-    const std::optional<QImage> picture = desktop_.loadPicture(path);
-    if (!picture)
-        return false;
-    imgBra->setPixmap(QPixmap::fromImage(*picture));
-    return true;
+    if (const std::optional<QString> path = recent_.pick(mnuT[index]->text(), mnuT[index]->data().toString()))
+        drill_.oppnadirekt(*path);
 }
 
-void frmPlugo::ratta()
+void frmPlugo::mnuSparaweb_Click()
 {
-    const bool right = ovning_.isRight(txtSprak1->text());
-    ovning_.count(right);
-    lblRattsvar->setText(right ? vocabulary::rightAnswerText() : vocabulary::wrongAnswerText(ovning_.answer()));
-    if (!showPicture(right ? QStringLiteral("smiling.gif") : QStringLiteral("argtant.gif"))) {
-        // The question stays on show to be checked again, and must then be counted once only.
-        ovning_.uncount(right);
-        desktop_.messageBox(this, vocabulary::checkFailedText(), vocabulary::checkFailedTitle(), platform::MsgOkStop);
-        return;
-    }
-    if (!right)
-        ovning_.markMissed();
-    ovning_.finishQuestion();
-    raknaut();
-    setNextEnabled(true);
-    setCheckEnabled(false);
-    cmdNasta->setText(QStringLiteral("Nästa"));
-
-    if (ovning_.drillEnded()) {
-        // The drill ends even when its report could not be written.
-        if (!senasteovn())
-            desktop_.messageBox(this, vocabulary::checkFailedText(), vocabulary::checkFailedTitle(),
-                                platform::MsgOkStop);
-        const vocabulary::Glosor &glosor = ovning_.glosor();
-        desktop_.messageBox(this,
-                            vocabulary::endOfDrillText(glosor.sprak1, glosor.sprak2, ovning_.antalratt(),
-                                                       ovning_.summabet(), procenttext_),
-                            vocabulary::endOfDrillTitle(), platform::MsgOk);
-        ovning_.newDrill();
-        imgBra->clear();
-        showVocabularySize();
-        txtSprak1->clear();
-        lblSprak2->setText(emptyText());
-        lblRattsvar->setText(emptyText());
-        raknaut();
-        cmdNasta->setText(QStringLiteral("Börja"));
-    }
-    cmdNasta->setFocus();
-    txtSprak1->setReadOnly(true);
+    web_.sparaweb(this, pageSettings(module_), drill_.ovning(), drill_.filnamn());
 }
 
-void frmPlugo::showVocabularySize()
+void frmPlugo::mnuOppnaweb_Click()
 {
-    const vocabulary::Glosor &glosor = ovning_.glosor();
-    lblAntalSprak2->setText(glosor.sprak1 + QStringLiteral(" glosor: ") + QString::number(ovning_.antalord()));
-    lblAntalSprak1->setText(glosor.sprak2 + QStringLiteral(" betydelser: ") + QString::number(ovning_.summabet()));
+    web_.oppnaweb(this, pageSettings(module_));
 }
 
-void frmPlugo::raknaut()
+void frmPlugo::mnuOvning_Click()
 {
-    const vocabulary::Statistik s = vocabulary::raknaut(ovning_.antalratt(), ovning_.antalfel(), ovning_.summabet());
-    lblGjorda->setText(s.gjorda);
-    lblKvar->setText(s.kvar);
-    lblRatt->setText(s.ratt);
-    lblFel->setText(s.fel);
-    procenttext_ = s.procenttext;
-    lblProcRatt->setText(procenttext_);
+    web_.ovning(this, pageSettings(module_));
 }
 
-web::PageSettings frmPlugo::pageSettings() const
+void frmPlugo::mnuEdit_Click()
 {
-    return {module_.farg, module_.textstorlek, module_.programmapp, module_.keptFolderPath()};
+    startEditor(desktop_, module_, this);
 }
 
-bool frmPlugo::senasteovn()
+void frmPlugo::mnuGhelp_Click()
 {
-    return web_.senasteovn(pageSettings(), ovning_, filnamn_, procenttext_);
+    openHelp(desktop_, module_, this);
+}
+
+// --- PlugoView -------------------------------------------------------------------------------
+
+void frmPlugo::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void frmPlugo::setLanguageNames(const QString &sprak1, const QString &sprak2)
+{
+    lblVisaSp[0]->setText(sprak1);
+    lblVisaSp[1]->setText(sprak2);
+}
+
+void frmPlugo::setPrompt(const QString &text)
+{
+    lblSprak2->setText(text);
+}
+
+void frmPlugo::setFeedback(const QString &text)
+{
+    lblRattsvar->setText(text);
+}
+
+void frmPlugo::setVocabularySize(const QString &words, const QString &meanings)
+{
+    lblAntalSprak2->setText(words);
+    lblAntalSprak1->setText(meanings);
+}
+
+void frmPlugo::showStatistics(const vocabulary::Statistik &statistik)
+{
+    lblGjorda->setText(statistik.gjorda);
+    lblKvar->setText(statistik.kvar);
+    lblRatt->setText(statistik.ratt);
+    lblFel->setText(statistik.fel);
+    lblProcRatt->setText(statistik.procenttext);
+}
+
+void frmPlugo::showPicture(const QImage &picture)
+{
+    imgBra->setPixmap(QPixmap::fromImage(picture));
+}
+
+void frmPlugo::clearPicture()
+{
+    imgBra->clear();
+}
+
+QString frmPlugo::answerText() const
+{
+    return txtSprak1->text();
+}
+
+void frmPlugo::setAnswerText(const QString &text)
+{
+    txtSprak1->setText(text);
+}
+
+void frmPlugo::clearAnswer()
+{
+    txtSprak1->clear();
+}
+
+void frmPlugo::setAnswerReadOnly(bool readOnly)
+{
+    txtSprak1->setReadOnly(readOnly);
+}
+
+void frmPlugo::setNextCaption(const QString &caption)
+{
+    cmdNasta->setText(caption);
+    mnuNasta->setText(caption);
+}
+
+void frmPlugo::setNextButtonCaption(const QString &caption)
+{
+    cmdNasta->setText(caption);
 }
 
 void frmPlugo::setNextEnabled(bool enabled)
@@ -463,107 +352,27 @@ void frmPlugo::setCheckEnabled(bool enabled)
     mnuRatta->setEnabled(enabled);
 }
 
-// --- Recent files ----------------------------------------------------------------------------
-
-void frmPlugo::loadRecentFiles()
+void frmPlugo::focusNext()
 {
-    const QString path = module_.keptFile(QStringLiteral("recentg.txt"));
-    if (!desktop_.fileExists(path))
-        return;
-    QFile file(path);
-    // A list that cannot be read is an empty list; the program goes on.
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    tidigarefiler_ = tidigarefiler::parse(decodeRecentFile(file.read(64 * 1024)));
-    finnskoll();
+    cmdNasta->setFocus();
 }
 
-void frmPlugo::saveRecentFiles()
+void frmPlugo::focusAnswer()
 {
-    // Replaced whole or not at all; a folder that cannot be written keeps the old list.
-    platform::writeFileAtomically(module_.keptFile(QStringLiteral("recentg.txt")),
-                                  encodeRecentFile(tidigarefiler_.serialize()));
+    txtSprak1->setFocus();
 }
 
-void frmPlugo::tidigare()
+void frmPlugo::showRecentFiles(const QStringList &captions, const QStringList &paths)
 {
-    if (tidigarefiler_.add(filnamn_))
-        finnskoll();
-}
-
-void frmPlugo::finnskoll()
-{
-    const int count = tidigarefiler_.closeUp([this](const QString &path) { return desktop_.fileExists(path); });
-    if (count == 0)
-        return;
-    rebuildRecentMenu(tidigarefiler_.entries());
-}
-
-void frmPlugo::rebuildRecentMenu(const QStringList &entries)
-{
-    mnuT[0]->setText(entries.isEmpty() ? QStringLiteral("<tomt>") : recentCaption(entries[0], module_.barafilnamn));
-    mnuT[0]->setData(entries.isEmpty() ? QString() : entries[0]);
+    mnuT[0]->setText(captions.isEmpty() ? QStringLiteral("<tomt>") : captions[0]);
+    mnuT[0]->setData(paths.isEmpty() ? QString() : paths[0]);
     mnuT[0]->setVisible(true);
     for (int i = 1; i < 10; ++i) {
-        const bool listed = i < entries.size();
-        mnuT[i]->setText(listed ? recentCaption(entries[i], module_.barafilnamn) : QString());
-        mnuT[i]->setData(listed ? entries[i] : QString());
+        const bool listed = i < paths.size();
+        mnuT[i]->setText(listed ? captions[i] : QString());
+        mnuT[i]->setData(listed ? paths[i] : QString());
         mnuT[i]->setVisible(listed);
     }
-}
-
-void frmPlugo::mnuT_Click(int index)
-{
-    if (mnuT[index]->text() == QStringLiteral("<tomt>"))
-        return;
-    // The entry that was clicked, as the menu showed it, even if the list has closed up since.
-    const QString clicked = mnuT[index]->data().toString();
-    finnskoll();
-    if (!desktop_.fileExists(trimSpaces(clicked))) {
-        // Gone since the menu was built: it has dropped out of the list; nothing else changes.
-        rebuildRecentMenu(tidigarefiler_.entries());
-        return;
-    }
-    oppnadirekt(clicked);
-}
-
-// --- Companion programs and help -------------------------------------------------------------
-
-void frmPlugo::mnuEdit_Click()
-{
-    const QString editor = module_.fileInFolder(platform::programFileName(QStringLiteral("editor")));
-    if (!desktop_.fileExists(editor)) {
-        desktop_.messageBox(this,
-                            QStringLiteral("Vuzuvevizaduvareziv (editor.exe) hittas inte. Kanske har filen flyttats "
-                                           "eller blivit trasig.\nGå till programmets hemsida och ladda hem en ny "
-                                           "version."),
-                            QStringLiteral("Fel - Fil hittas inte"), platform::MsgOk);
-        return;
-    }
-    if (!desktop_.startProgram(editor, desktop_.programFolder()))
-        desktop_.messageBox(this,
-                            QStringLiteral("Vuzuvevizaduvareziv (editor.exe) kunde inte startas. Kanske har filen "
-                                           "blivit trasig.\nGå till programmets hemsida och ladda hem en ny version."),
-                            QStringLiteral("Fel - Kan inte starta"), platform::MsgOk);
-}
-
-void frmPlugo::mnuGhelp_Click()
-{
-    desktop_.openDocument(this, module_.fileInFolder(QStringLiteral("plugo.html")), desktop_.programFolder());
-}
-void frmPlugo::mnuSparaweb_Click()
-{
-    web_.sparaweb(this, pageSettings(), ovning_, filnamn_);
-}
-
-void frmPlugo::mnuOppnaweb_Click()
-{
-    web_.oppnaweb(this, pageSettings());
-}
-
-void frmPlugo::mnuOvning_Click()
-{
-    web_.ovning(this, pageSettings());
 }
 
 }  // namespace shell

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drill.h"
 #include "moduleplugo.h"
-#include "tidigarefiler.h"
+#include "plugoview.h"
+#include "recentfiles.h"
 #include "trainer/web/webcommands.h"
-#include "trainer/vocabulary/ovning.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <random>
 
 class QAction;
 class QLabel;
@@ -25,8 +27,9 @@ namespace shell {
 class ClickLabel;
 class frmInst;
 
-// The trainer's main window: the vocabulary, the drill and every command.
-class frmPlugo : public QMainWindow {
+// The trainer's main window: it holds the controls and menus and hands every command to the drill,
+// the recent-files list, the page commands or the settings dialog.
+class frmPlugo : public QMainWindow, public PlugoView {
     Q_OBJECT
 public:
     frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_t seed = std::random_device{}(),
@@ -40,18 +43,15 @@ public:
     // The settings dialog has closed: the main window takes over again.
     void settingsClosed();
 
-    const vocabulary::Ovning &ovning() const { return ovning_; }
-    const tidigarefiler &recentFiles() const { return tidigarefiler_; }
-    const QString &filnamn() const { return filnamn_; }
-    QString procenttext() const { return procenttext_; }
+    const vocabulary::Ovning &ovning() const { return drill_.ovning(); }
+    const tidigarefiler &recentFiles() const { return recent_.list(); }
+    const QString &filnamn() const { return drill_.filnamn(); }
+    QString procenttext() const { return drill_.procenttext(); }
 
     // Command handlers; a button and its menu item call the same one.
-    void cmdOpen_Click();
-    void mnuOpen_Click();
-    void cmdNasta_Click();
-    void mnuNasta_Click();
-    void cmdRatta_Click();
-    void mnuRatta_Click();
+    void cmdOpen_Click();   // and mnuOpen
+    void cmdNasta_Click();  // and mnuNasta
+    void cmdRatta_Click();  // and mnuRatta, and Enter in the answer box
     void lblVisaSp_DblClick(int index);
     void mnuSlut_Click();
     void mnuInst_Click();
@@ -62,45 +62,43 @@ public:
     void mnuEdit_Click();
     void mnuGhelp_Click();
 
+    // PlugoView
+    QWidget *dialogOwner() override { return this; }
+    void setCaption(const QString &caption) override;
+    void setLanguageNames(const QString &sprak1, const QString &sprak2) override;
+    void setPrompt(const QString &text) override;
+    void setFeedback(const QString &text) override;
+    void setVocabularySize(const QString &words, const QString &meanings) override;
+    void showStatistics(const vocabulary::Statistik &statistik) override;
+    void showPicture(const QImage &picture) override;
+    void clearPicture() override;
+    QString answerText() const override;
+    void setAnswerText(const QString &text) override;
+    void clearAnswer() override;
+    void setAnswerReadOnly(bool readOnly) override;
+    void setNextCaption(const QString &caption) override;
+    void setNextButtonCaption(const QString &caption) override;
+    void setNextEnabled(bool enabled) override;
+    void setCheckEnabled(bool enabled) override;
+    void focusNext() override;
+    void focusAnswer() override;
+    void showRecentFiles(const QStringList &captions, const QStringList &paths) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
+    void buildControls(QWidget *client);
     void buildMenus();
     void Form_Load();
-    QString keptFolder() const;
     void Form_Unload();
-
-    void oppna();
-    bool oppnadirekt(const QString &path);
-    void nasta();
-    void ratta();
-    void raknaut();
-    void showVocabularySize();
-    bool senasteovn();
-    void tidigare();
-    void finnskoll();
-
-    void loadRecentFiles();
-    void saveRecentFiles();
-    void rebuildRecentMenu(const QStringList &entries);
-    void nextQuestionCommand();
-    void checkCommand();
-    bool showPicture(const QString &name);
-    void setNextEnabled(bool enabled);
-    void setCheckEnabled(bool enabled);
-    // The settings and folders the page commands work with, as they are now.
-    web::PageSettings pageSettings() const;
 
     platform::Desktop &desktop_;
     modulePlugo &module_;
-    vocabulary::Ovning ovning_;
-    QString filnamn_;
-    QString procenttext_;
     web::WebCommands web_;
-    tidigarefiler tidigarefiler_;
+    Drill drill_;
+    RecentFiles recent_;
     QPointer<frmInst> frmInst_;
     bool closing_ = false;
 

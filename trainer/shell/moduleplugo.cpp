@@ -4,6 +4,7 @@
 #include "installningar.h"
 #include "platform/desktop.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -52,6 +53,18 @@ public:
     }
 };
 
+// The program folder when it can be written; otherwise the user's own data folder, made when missing.
+QString keptFolderFor(const platform::Desktop &desktop, const QString &programmapp)
+{
+    if (desktop.isFolderWritable(programmapp))
+        return programmapp;
+    const QString own = desktop.userDataFolder();
+    if (!own.isEmpty() && QDir().mkpath(own) && desktop.isFolderWritable(own))
+        return own;
+    // Nowhere to write: the program folder all the same; every write there fails quietly.
+    return programmapp;
+}
+
 void keepTooltipsToTheirOwners(QWidget *window)
 {
     const QString name = QStringLiteral("ownTooltipOnly");
@@ -84,6 +97,13 @@ QString modulePlugo::fileInFolder(const QString &name) const
 QString modulePlugo::keptFile(const QString &name) const
 {
     return platform::pathInFolder(keptFolderPath(), name);
+}
+
+void modulePlugo::start(const platform::Desktop &desktop)
+{
+    programmapp = platform::trimSpaces(desktop.programFolder());
+    keptFolder = keptFolderFor(desktop, programmapp);
+    readSettings();
 }
 
 void modulePlugo::readSettings()

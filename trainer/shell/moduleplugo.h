@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace platform {
+class Desktop;
+}
+
 namespace shell {
 
 // What every part of the trainer shares: the program folder, the four settings and the tooltips.
@@ -32,6 +36,9 @@ public:
     // A file the trainer writes and reads back: the settings, the recent list, the latest report.
     QString keptFile(const QString &name) const;
     QString settingsPath() const { return keptFile(QStringLiteral("plugo.slg")); }
+
+    // At start: the program folder, the folder for the kept files, and the settings read from there.
+    void start(const platform::Desktop &desktop);
 
     // Reads the four settings from the settings file, creating it empty when it is missing.
     void readSettings();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tidigarefiler.h"
 
+#include "platform/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/windows1252.h"
 #include "vocabfile/fieldreader.h"
@@ -10,6 +11,16 @@
 namespace shell {
 
 using platform::trimSpaces;
+
+namespace {
+
+// The most of the recent-files file that is read. The trainer writes at most ten paths, one a line,
+// and even ten of the longest a system allows (4,096 bytes on Linux, 260 characters on Windows) come to
+// less than this; a larger file was not written by the trainer, and only its first ten fields count
+// anyway. Reading no further keeps a stray large file from being read whole at every start.
+constexpr qint64 kRecentFileReadLimit = 64 * 1024;
+
+}  // namespace
 
 QStringList tidigarefiler::entries() const
 {
@@ -74,6 +85,19 @@ QString tidigarefiler::serialize() const
         text += QStringLiteral("\r\n");
     }
     return text;
+}
+
+std::optional<tidigarefiler> tidigarefiler::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parse(decodeRecentFile(file.read(kRecentFileReadLimit)));
+}
+
+bool tidigarefiler::write(const QString &path) const
+{
+    return platform::writeFileAtomically(path, encodeRecentFile(serialize()));
 }
 
 QString recentCaption(const QString &entry, int barafilnamn)

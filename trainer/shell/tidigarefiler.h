@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace shell {
 
@@ -38,6 +39,12 @@ public:
     // each. An entry holding a comma is quoted so that it reads back whole; an entry that cannot be
     // read back at all (a line break in it, or both a comma and a double quote) is left out.
     QString serialize() const;
+
+    // Reads the recent-files file at `path`; nothing when it cannot be opened.
+    static std::optional<tidigarefiler> read(const QString &path);
+    // Replaces the recent-files file at `path` whole, or leaves the old one: false when it could not
+    // be written.
+    bool write(const QString &path) const;
 
 private:
     std::array<QString, kSlots> slots_;

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <gtest/gtest.h>
+#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -82,6 +84,36 @@ inline QByteArray golden(const QString &name)
 {
     QFile file(QStringLiteral(WEB_GOLDEN_DIR "/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing golden file " + name.toUtf8());
+}
+
+// Whether a page is the stored one, byte for byte; a mismatch names its first differing line. With
+// PLUGO_WRITE_GOLDEN=1 in the environment the page is stored as the golden page instead, and the test
+// says so: a deliberate change of the pages is written once and reviewed with git diff.
+inline ::testing::AssertionResult matchesGolden(const QByteArray &page, const QString &name)
+{
+    const QString path = QStringLiteral(WEB_GOLDEN_DIR "/") + name;
+    if (qEnvironmentVariable("PLUGO_WRITE_GOLDEN") == QStringLiteral("1")) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.flush())
+            return ::testing::AssertionFailure() << "could not write the golden page " << path.toStdString();
+        std::cout << "PLUGO_WRITE_GOLDEN: wrote " << path.toStdString() << std::endl;
+        return ::testing::AssertionSuccess();
+    }
+    const QByteArray stored = golden(name);
+    if (page == stored)
+        return ::testing::AssertionSuccess();
+    const QList<QByteArray> got = page.split('\n');
+    const QList<QByteArray> want = stored.split('\n');
+    qsizetype line = 0;
+    while (line < got.size() && line < want.size() && got[line] == want[line])
+        ++line;
+    const auto shown = [line](const QList<QByteArray> &lines) {
+        return line < lines.size() ? QByteArray(lines[line]).replace('\r', "").toStdString() : std::string("(end)");
+    };
+    return ::testing::AssertionFailure()
+           << "the page differs from " << name.toStdString() << " at line " << line + 1 << "\n  stored: "
+           << shown(want) << "\n  page:   " << shown(got)
+           << "\n(PLUGO_WRITE_GOLDEN=1 writes the page as the new golden page)";
 }
 
 // The lines of a page, without their CR LF.
