@@ -4,6 +4,7 @@
 #include "glostable.h"
 #include "spelling/languages.h"
 #include "spelling/specialletters.h"
+#include "texts.h"
 #include "vocabularymodel.h"
 
 #include <QApplication>
@@ -216,11 +217,11 @@ void SpecialLetterBar::refresh()
 
     QString text;
     if (!letters.isEmpty())
-        text = QStringLiteral("%1 tecken:").arg(languageName(dictionary));
+        text = lettersCaption(languageName(dictionary));
     else if (!dictionary.isEmpty())
-        text = QStringLiteral("Inga specialtecken för %1").arg(languageName(dictionary).toLower());
+        text = noLettersForText(languageName(dictionary).toLower());
     else
-        text = QStringLiteral("Inga specialtecken: okänt språk");
+        text = noLettersText();
     label_->setText(text);
     // Room for the small letters and the capitals whichever column is current, so that the table
     // does not jump as the cursor goes from the words to the meanings.
@@ -246,7 +247,7 @@ void SpecialLetterBar::refresh()
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdTecken_%1").arg(buttons_.size()));
         button->setText(QString(letter.letter));
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(letter.letter).arg(spelling::keysText(letter)));
+        button->setToolTip(letterToolTip(letter.letter, spelling::keysText(letter)));
         button->setAutoRaise(true);
         // The cell keeps the focus, so that typing goes on after the letter.
         button->setFocusPolicy(Qt::NoFocus);
