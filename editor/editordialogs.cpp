@@ -108,7 +108,8 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
 
     if (!proposal.delimited) {
         // A KVTML file says itself what is the word and what the meaning.
-        for (QWidget *w : std::initializer_list<QWidget *>{cboTeckenkodning_, cboAvgransare_, cboGlosa_, lstBetydelser_, chkDela_}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{cboTeckenkodning_, cboAvgransare_, cboGlosa_, lstBetydelser_, chkDela_}) {
             w->setVisible(false);
             if (QWidget *label = form->labelForField(w) ? form->labelForField(w) : columns->labelForField(w))
                 label->setVisible(false);
@@ -119,7 +120,8 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
     connect(cboGlosa_, &QComboBox::currentIndexChanged, this, [this](int word) {
         for (int i = 0; i < lstBetydelser_->count(); ++i) {
             QListWidgetItem *item = lstBetydelser_->item(i);
-            item->setFlags(i == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setFlags(i == word ? Qt::NoItemFlags
+                                     : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             item->setCheckState(i == word ? Qt::Unchecked : Qt::Checked);
         }
     });
@@ -141,7 +143,8 @@ void ImportDialog::fillColumns(int count)
     for (int c = 0; c < count; ++c) {
         cboGlosa_->addItem(columnName(c));
         auto *item = new QListWidgetItem(columnName(c), lstBetydelser_);
-        item->setFlags(c == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setFlags(c == word ? Qt::NoItemFlags
+                                 : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         const bool meaning = c != word && (meanings.isEmpty() || meanings.contains(c));
         item->setCheckState(meaning ? Qt::Checked : Qt::Unchecked);
     }
@@ -154,7 +157,8 @@ void ImportDialog::refresh()
     QStringList headers;
     if (proposal_.delimited) {
         const ImportChoice current = choice();
-        rows = exchange::parseDelimited(exchange::decodeText(proposal_.bytes, current.format.encoding), current.format.separator);
+        rows = exchange::parseDelimited(exchange::decodeText(proposal_.bytes, current.format.encoding),
+                                        current.format.separator);
         int count = 0;
         for (const QStringList &row : rows)
             count = std::max(count, static_cast<int>(row.size()));
@@ -231,9 +235,15 @@ PrintLayoutDialog::PrintLayoutDialog(const exchange::PrintOptions &proposed, boo
     layout->addWidget(hint);
     layout->addWidget(okCancel(this, toPdf ? savePdfButton() : printCommand()));
     switch (proposed.layout) {
-    case exchange::PrintLayout::Gloslista: optGloslista_->setChecked(true); break;
-    case exchange::PrintLayout::Forhor: optForhor_->setChecked(true); break;
-    case exchange::PrintLayout::Gloskort: optGloskort_->setChecked(true); break;
+    case exchange::PrintLayout::Gloslista:
+        optGloslista_->setChecked(true);
+        break;
+    case exchange::PrintLayout::Forhor:
+        optForhor_->setChecked(true);
+        break;
+    case exchange::PrintLayout::Gloskort:
+        optGloskort_->setChecked(true);
+        break;
     }
     cboForhor_->setEnabled(optForhor_->isChecked());
     connect(optForhor_, &QRadioButton::toggled, cboForhor_, &QWidget::setEnabled);
@@ -258,7 +268,8 @@ std::optional<ImportChoice> QtEditorDialogs::confirmImport(QWidget *owner, const
     return dialog.choice();
 }
 
-std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget *owner, const exchange::PrintOptions &proposed,
+std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget *owner,
+                                                                         const exchange::PrintOptions &proposed,
                                                                          bool toPdf)
 {
     PrintLayoutDialog dialog(proposed, toPdf, owner);

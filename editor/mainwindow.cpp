@@ -169,11 +169,13 @@ void MainWindow::buildWindow()
         lbl->setObjectName(QString::fromLatin1(label));
         auto *txt = new QLineEdit(central);
         txt->setObjectName(QString::fromLatin1(edit));
-        txt->setValidator(new FieldValidator(kind, [this](const QString &why) { refused(why); }, txt));
+        txt->setValidator(new FieldValidator(
+            kind, [this](const QString &why) { refused(why); }, txt));
         lbl->setBuddy(txt);
         names->addWidget(lbl, row, 0);
         names->addWidget(txt, row, 1);
-        connect(txt, &QLineEdit::textEdited, this, [this, which](const QString &text) { model_->setLanguageName(which, text); });
+        connect(txt, &QLineEdit::textEdited, this,
+                [this, which](const QString &text) { model_->setLanguageName(which, text); });
         return txt;
     };
     txtSprak1_ = nameField(0, "lblSprak1", "txtSprak1", language1Caption(), vocabulary::FieldKind::Language1, 0);
@@ -233,10 +235,13 @@ void MainWindow::buildMenus()
     QMenu *arkiv = menuBar()->addMenu(fileMenuTitle());
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
     QAction *ny = addCommand(arkiv, "mnuNy", newCommand(), QKeySequence(QStringLiteral("Ctrl+N")), &MainWindow::nyFil);
-    QAction *oppnaAction = addCommand(arkiv, "mnuOppna", openCommand(), QKeySequence(QStringLiteral("Ctrl+O")), &MainWindow::oppna);
-    QAction *sparaAction = addCommand(arkiv, "mnuSpara", saveCommand(), QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
+    QAction *oppnaAction = addCommand(arkiv, "mnuOppna", openCommand(), QKeySequence(QStringLiteral("Ctrl+O")),
+                                      &MainWindow::oppna);
+    QAction *sparaAction = addCommand(arkiv, "mnuSpara", saveCommand(), QKeySequence(QStringLiteral("Ctrl+S")),
+                                      nullptr);
     connect(sparaAction, &QAction::triggered, this, [this] { spara(); });
-    QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", saveAsCommand(), QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
+    QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", saveAsCommand(),
+                                         QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
     connect(sparaSomAction, &QAction::triggered, this, [this] { sparaSom(); });
     arkiv->addSeparator();
     addCommand(arkiv, "mnuImportera", importCommand(), QKeySequence(), &MainWindow::importera);
@@ -255,7 +260,7 @@ void MainWindow::buildMenus()
     redigera->setObjectName(QStringLiteral("mnuRedigera"));
     // Available only while there is something to undo or redo; a cell being typed in counts first.
     const auto historyCommand = [&](const char *name, const QString &caption, const QList<QKeySequence> &keys,
-                                 void (QUndoStack::*step)(), void (QUndoStack::*available)(bool)) {
+                                    void (QUndoStack::*step)(), void (QUndoStack::*available)(bool)) {
         QAction *action = addCommand(redigera, name, caption, QKeySequence(), nullptr);
         action->setShortcuts(keys);
         action->setEnabled(false);
@@ -267,16 +272,21 @@ void MainWindow::buildMenus()
         return action;
     };
     QAction *angra = historyCommand("mnuAngra", undoCommand(), {QKeySequence(QStringLiteral("Ctrl+Z"))},
-                                 &QUndoStack::undo, &QUndoStack::canUndoChanged);
+                                    &QUndoStack::undo, &QUndoStack::canUndoChanged);
     // Both keys that programs use for it; the menu shows the first.
     QAction *gorOm = historyCommand("mnuGorOm", redoCommand(),
-                                 {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
-                                 &QUndoStack::redo, &QUndoStack::canRedoChanged);
+                                    {QKeySequence(QStringLiteral("Ctrl+Y")),
+                                     QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+                                    &QUndoStack::redo, &QUndoStack::canRedoChanged);
     redigera->addSeparator();
-    QAction *klipp = addCommand(redigera, "mnuKlippUt", cutCommand(), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
-    QAction *kopieraAction = addCommand(redigera, "mnuKopiera", copyCommand(), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
-    QAction *klistra = addCommand(redigera, "mnuKlistraIn", pasteCommand(), QKeySequence(QStringLiteral("Ctrl+V")), &MainWindow::klistraIn);
-    QAction *tom = addCommand(redigera, "mnuTomRutor", clearCellsCommand(), QKeySequence(Qt::Key_Delete), &MainWindow::tomRutor);
+    QAction *klipp = addCommand(redigera, "mnuKlippUt", cutCommand(), QKeySequence(QStringLiteral("Ctrl+X")),
+                                &MainWindow::klippUt);
+    QAction *kopieraAction = addCommand(redigera, "mnuKopiera", copyCommand(), QKeySequence(QStringLiteral("Ctrl+C")),
+                                        &MainWindow::kopiera);
+    QAction *klistra = addCommand(redigera, "mnuKlistraIn", pasteCommand(), QKeySequence(QStringLiteral("Ctrl+V")),
+                                  &MainWindow::klistraIn);
+    QAction *tom = addCommand(redigera, "mnuTomRutor", clearCellsCommand(), QKeySequence(Qt::Key_Delete),
+                              &MainWindow::tomRutor);
     // Only while the table itself has the focus: in a cell being typed in, Delete deletes a letter.
     tom->setShortcutContext(Qt::WidgetShortcut);
     table_->addAction(tom);
@@ -290,23 +300,29 @@ void MainWindow::buildMenus()
 
     QMenu *rader = menuBar()->addMenu(rowsMenuTitle());
     rader->setObjectName(QStringLiteral("mnuRader"));
-    QAction *infoga = addCommand(rader, "mnuInfogaRad", insertRowCommand(), QKeySequence(QStringLiteral("Ctrl+I")), &MainWindow::infogaRad);
-    QAction *taBort = addCommand(rader, "mnuTaBortRader", removeRowsCommand(), QKeySequence(QStringLiteral("Ctrl+Delete")), &MainWindow::taBortRader);
+    QAction *infoga = addCommand(rader, "mnuInfogaRad", insertRowCommand(), QKeySequence(QStringLiteral("Ctrl+I")),
+                                 &MainWindow::infogaRad);
+    QAction *taBort = addCommand(rader, "mnuTaBortRader", removeRowsCommand(),
+                                 QKeySequence(QStringLiteral("Ctrl+Delete")), &MainWindow::taBortRader);
     QAction *upp = addCommand(rader, "mnuFlyttaUpp", moveUpCommand(), QKeySequence(QStringLiteral("Alt+Up")), nullptr);
     connect(upp, &QAction::triggered, this, [this] { flytta(-1); });
-    QAction *ned = addCommand(rader, "mnuFlyttaNed", moveDownCommand(), QKeySequence(QStringLiteral("Alt+Down")), nullptr);
+    QAction *ned = addCommand(rader, "mnuFlyttaNed", moveDownCommand(), QKeySequence(QStringLiteral("Alt+Down")),
+                              nullptr);
     connect(ned, &QAction::triggered, this, [this] { flytta(1); });
     rader->addSeparator();
-    QAction *sortGlosa = addCommand(rader, "mnuSorteraGlosa", sortByWordCommand(), QKeySequence(QStringLiteral("Ctrl+1")), nullptr);
+    QAction *sortGlosa = addCommand(rader, "mnuSorteraGlosa", sortByWordCommand(),
+                                    QKeySequence(QStringLiteral("Ctrl+1")), nullptr);
     connect(sortGlosa, &QAction::triggered, this, [this] { sortera(0); });
-    QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", sortByMeaningCommand(), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
+    QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", sortByMeaningCommand(),
+                                  QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
     connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
 
     QMenu *verktyg = menuBar()->addMenu(toolsMenuTitle());
     verktyg->setObjectName(QStringLiteral("mnuVerktyg"));
     addCommand(verktyg, "mnuStavningskontroll", spellCheckCommand(), QKeySequence(QStringLiteral("F7")),
                &MainWindow::stavningskontroll);
-    QAction *forslag = addCommand(verktyg, "mnuStavningsforslag", spellingSuggestionsCommand(), QKeySequence(), &MainWindow::stavningsforslag);
+    QAction *forslag = addCommand(verktyg, "mnuStavningsforslag", spellingSuggestionsCommand(), QKeySequence(),
+                                  &MainWindow::stavningsforslag);
     // The keys every desktop opens a context menu with, for the cell the cursor is in.
     forslag->setShortcuts({QKeySequence(QStringLiteral("Shift+F10")), QKeySequence(Qt::Key_Menu)});
     forslag->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -342,7 +358,9 @@ void MainWindow::buildMenus()
     QToolBar *tools = addToolBar(toolBarTitle());
     tools->setObjectName(QStringLiteral("tlbVerktyg"));
     tools->setMovable(false);
-    const auto icon = [this](QAction *action, QStyle::StandardPixmap pixmap) { action->setIcon(style()->standardIcon(pixmap)); };
+    const auto icon = [this](QAction *action, QStyle::StandardPixmap pixmap) {
+        action->setIcon(style()->standardIcon(pixmap));
+    };
     icon(ny, QStyle::SP_FileIcon);
     icon(oppnaAction, QStyle::SP_DialogOpenButton);
     icon(sparaAction, QStyle::SP_DialogSaveButton);
@@ -424,7 +442,9 @@ void MainWindow::updateStatus()
     // An empty language name is marked in its field, as a row with a warning is in the table.
     for (QLineEdit *field : {txtSprak1_, txtSprak2_}) {
         const auto warning = std::find_if(found.begin(), found.end(), [&](const vocabulary::Warning &w) {
-            return w.kind == (field == txtSprak1_ ? vocabulary::WarningKind::EmptyLanguage1 : vocabulary::WarningKind::EmptyLanguage2);
+            return w.kind
+                   == (field == txtSprak1_ ? vocabulary::WarningKind::EmptyLanguage1
+                                           : vocabulary::WarningKind::EmptyLanguage2);
         });
         const bool marked = warning != found.end();
         field->setToolTip(marked ? warning->text : QString());
@@ -483,8 +503,9 @@ bool MainWindow::openFile(const QString &path)
 {
     const std::optional<QByteArray> bytes = vocabulary::readVocabularyBytes(path);
     const QString text = bytes ? vocabulary::decodeVocabulary(*bytes) : QString();
-    const vocabulary::LoadResult result = bytes ? vocabulary::parseVocabulary(text)
-                                                : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
+    const vocabulary::LoadResult result = bytes
+                                              ? vocabulary::parseVocabulary(text)
+                                              : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
     if (!result.glosor) {
         message(notOpenedText(loadErrorText(result), path), platform::MsgOkWarning);
         return false;
@@ -544,7 +565,8 @@ bool MainWindow::withExtension(QString &path, const QString &extension)
     path += extension;
     // The dialog asked about the name as typed, not about the one with the extension after it.
     return !desktop_.fileExists(path)
-           || desktop_.question(this, replaceQuestion(platform::fileNamePart(path)), editorTitle(), yesNoAnswers()) == 0;
+           || desktop_.question(this, replaceQuestion(platform::fileNamePart(path)), editorTitle(), yesNoAnswers())
+                  == 0;
 }
 
 bool MainWindow::askForUtf8()
@@ -648,7 +670,9 @@ void MainWindow::kopiera()
     for (int r = top; r <= bottom; ++r) {
         QStringList row;
         for (int c = left; c <= right; ++c)
-            row.append(table_->selectionModel()->isSelected(model_->index(r, c)) || cells.size() == 1 ? model_->cellText(r, c) : QString());
+            row.append(table_->selectionModel()->isSelected(model_->index(r, c)) || cells.size() == 1
+                           ? model_->cellText(r, c)
+                           : QString());
         rows.append(row);
     }
     QApplication::clipboard()->setText(tabText(rows));
@@ -685,9 +709,10 @@ void MainWindow::klistraIn()
     // What could not be pasted shows in the status line as a typed refusal does; only when nothing
     // at all was pasted does a message say so, since the table then shows no change to look at.
     QString refusal;
-    const QMetaObject::Connection heard =
-        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
-    const bool pasted = model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, parseTabText(text));
+    const QMetaObject::Connection heard = connect(model_, &VocabularyModel::refused, this,
+                                                  [&refusal](const QString &why) { refusal = why; });
+    const bool pasted = model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0,
+                                           parseTabText(text));
     disconnect(heard);
     if (!pasted && !refusal.isEmpty())
         message(refusal, platform::MsgOkWarning);
@@ -790,7 +815,8 @@ QString MainWindow::dialogFolder() const
 platform::FileDialogResult MainWindow::askForFile(platform::FileDialogOptions options, bool save)
 {
     options.startFolder = dialogFolder();
-    platform::FileDialogResult chosen = save ? desktop_.saveFileDialog(this, options) : desktop_.openFileDialog(this, options);
+    platform::FileDialogResult chosen = save ? desktop_.saveFileDialog(this, options)
+                                             : desktop_.openFileDialog(this, options);
     if (chosen.path.isEmpty())
         chosen.cancelled = true;
     if (!chosen.cancelled)
@@ -835,17 +861,19 @@ void MainWindow::importera()
     const exchange::ImportedTable table =
         proposal.delimited
             ? exchange::ImportedTable{QString(), QString(),
-                                      exchange::tableRows(exchange::parseDelimited(exchange::decodeText(proposal.bytes, choice->format.encoding),
-                                                                                   choice->format.separator),
-                                                          choice->columns)}
+                                      exchange::tableRows(
+                                          exchange::parseDelimited(exchange::decodeText(proposal.bytes,
+                                                                                        choice->format.encoding),
+                                                                   choice->format.separator),
+                                          choice->columns)}
             : proposal.kvtml;
     if (!choice->append && !maybeSave())
         return;
     // As with a paste, what was left out shows in the status line; a message only when nothing
     // could be taken, since the table then shows no change.
     QString refusal;
-    const QMetaObject::Connection heard =
-        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
+    const QMetaObject::Connection heard = connect(model_, &VocabularyModel::refused, this,
+                                                  [&refusal](const QString &why) { refusal = why; });
     const bool taken = model_->importRows(table.sprak1, table.sprak2, table.rows, choice->append);
     disconnect(heard);
     if (!taken) {
@@ -886,8 +914,11 @@ void MainWindow::exportera()
     if (suffix == QStringLiteral("kvtml"))
         format = 3;
     else if (format < 0 || format > 3)
-        format = suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv") || suffix == QStringLiteral("tab") ? 2 : 0;
-    static const QString extensions[] = {QStringLiteral(".csv"), QStringLiteral(".csv"), QStringLiteral(".txt"), QStringLiteral(".kvtml")};
+        format = suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv") || suffix == QStringLiteral("tab")
+                     ? 2
+                     : 0;
+    static const QString extensions[] = {QStringLiteral(".csv"), QStringLiteral(".csv"), QStringLiteral(".txt"),
+                                         QStringLiteral(".kvtml")};
     if (!withExtension(path, extensions[format]))
         return;
     static const QChar separators[] = {u';', u',', u'\t'};
@@ -1006,8 +1037,8 @@ void MainWindow::spellingLanguagesChanged()
     for (int which = 0; which < 2; ++which) {
         const QString name = which == 0 ? document.sprak1 : document.sprak2;
         const QString said = name.simplified().toLower();
-        if (said.isEmpty() || !spelling_->dictionaryForColumn(which).isEmpty()
-            || spelling_->choices().choiceFor(name) || uncheckedNamesSaid_.contains(said))
+        if (said.isEmpty() || !spelling_->dictionaryForColumn(which).isEmpty() || spelling_->choices().choiceFor(name)
+            || uncheckedNamesSaid_.contains(said))
             continue;
         uncheckedNamesSaid_.append(said);
         statusBar()->showMessage(noDictionaryMessage(name), kMessageTimeout);
@@ -1030,9 +1061,8 @@ void MainWindow::spellingMenu(const QModelIndex &index, const QPoint &globalPos)
     const QString text = model_->cellText(row, column);
     const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
     if (wrong.isEmpty()) {
-        statusBar()->showMessage(spelling_->dictionaryForColumn(column).isEmpty()
-                                     ? columnNotCheckedMessage()
-                                     : noMisspellingsMessage(),
+        statusBar()->showMessage(spelling_->dictionaryForColumn(column).isEmpty() ? columnNotCheckedMessage()
+                                                                                  : noMisspellingsMessage(),
                                  kMessageTimeout);
         return;
     }
@@ -1082,20 +1112,23 @@ void MainWindow::stavningskontroll()
         for (;;) {
             const QString text = model_->cellText(row, column);
             const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
-            const auto next = std::find_if(wrong.begin(), wrong.end(), [from](const spelling::WordRange &r) { return r.start >= from; });
+            const auto next = std::find_if(wrong.begin(), wrong.end(),
+                                           [from](const spelling::WordRange &r) { return r.start >= from; });
             if (next == wrong.end())
                 break;
             spelling::Speller &speller = spelling_->spellerForColumn(column);
             const QString word = text.mid(next->start, next->length);
             focusCell(row, column, row);
             const QString language = spelling::dictionaryDisplayName(speller.code());
-            const SpellingAnswer answer = dialogs_->spellingStep(
-                this, {word, text, speller.suggestions(word, 5), language.isEmpty() ? speller.code() : language});
+            const SpellingAnswer answer = dialogs_->spellingStep(this,
+                                                                 {word, text, speller.suggestions(word, 5),
+                                                                  language.isEmpty() ? speller.code() : language});
             switch (answer.action) {
             case SpellingAnswer::Stop:
                 return;
             case SpellingAnswer::Change:
-                if (answer.replacement != word && !model_->setCell(row, column, replaced(text, *next, answer.replacement)))
+                if (answer.replacement != word
+                    && !model_->setCell(row, column, replaced(text, *next, answer.replacement)))
                     return;  // refused; the status line says why
                 from = next->start + answer.replacement.size();
                 break;

@@ -50,7 +50,10 @@ public:
     void addItem(QLayoutItem *item) override { items_.append(item); }
     int count() const override { return static_cast<int>(items_.size()); }
     QLayoutItem *itemAt(int index) const override { return items_.value(index); }
-    QLayoutItem *takeAt(int index) override { return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr; }
+    QLayoutItem *takeAt(int index) override
+    {
+        return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr;
+    }
     Qt::Orientations expandingDirections() const override { return {}; }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
@@ -88,7 +91,8 @@ public:
                 widest = widest.expandedTo(items_[i]->sizeHint());
         }
         const QSize first = items_.isEmpty() ? QSize() : items_.front()->sizeHint();
-        return QSize(std::max(first.width(), first.width() + widest.width()), std::max(first.height(), widest.height()));
+        return QSize(std::max(first.width(), first.width() + widest.width()),
+                     std::max(first.height(), widest.height()));
     }
 
 private:
@@ -147,8 +151,8 @@ private:
 // Held alone, these only wait for the key they modify; they neither make nor break a combination.
 bool isModifierKey(int key)
 {
-    return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_AltGr || key == Qt::Key_Super_L ||
-           key == Qt::Key_Super_R || key == Qt::Key_Hyper_L || key == Qt::Key_Hyper_R;
+    return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_AltGr || key == Qt::Key_Super_L
+           || key == Qt::Key_Super_R || key == Qt::Key_Hyper_L || key == Qt::Key_Hyper_R;
 }
 
 // The letters of the column's language that a cell of the column can hold in the file; the format

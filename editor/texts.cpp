@@ -344,8 +344,8 @@ QString notOpenedText(const QString &why, const QString &path)
 
 QString ignoredTextMessage(int entry, const QString &text)
 {
-    const QString where =
-        entry == 0 ? QStringLiteral("På raden med språknamnen") : QStringLiteral("På rad %1").arg(entry);
+    const QString where = entry == 0 ? QStringLiteral("På raden med språknamnen")
+                                     : QStringLiteral("På rad %1").arg(entry);
     return QStringLiteral("Plugo läser inte all text i filen. %1 står \"%2\", som inte hör till något språknamn, "
                           "ord eller någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar "
                           "och sparar filen.")
@@ -360,12 +360,13 @@ QString replaceQuestion(const QString &fileName)
 QString utf8Question(int row, const QString &character)
 {
     const QString where = row == 0 ? QStringLiteral("i språknamnen") : QStringLiteral("på rad %1").arg(row);
-    const QString why =
-        character.isEmpty()
-            ? QStringLiteral("Texten %1 skulle läsas som andra tecken om filen sparades i teckenkodningen "
+    QString why;
+    if (character.isEmpty())
+        why = QStringLiteral("Texten %1 skulle läsas som andra tecken om filen sparades i teckenkodningen "
                              "Windows-1252, som glosfiler brukar sparas i.")
-                  .arg(where)
-            : QStringLiteral("Tecknet \"%1\" %2 finns inte i teckenkodningen Windows-1252, som glosfiler brukar "
+                  .arg(where);
+    else
+        why = QStringLiteral("Tecknet \"%1\" %2 finns inte i teckenkodningen Windows-1252, som glosfiler brukar "
                              "sparas i.")
                   .arg(character, where);
     return why
@@ -520,8 +521,9 @@ QString ignoreItem()
 
 QString noDictionariesText(const QString &sprak1, const QString &sprak2)
 {
-    return QStringLiteral("Stavningen kan inte kontrolleras: det finns ingen ordlista för språken \"%1\" och \"%2\".\n\n"
-                          "Välj språk under Verktyg > Språk för stavning.")
+    return QStringLiteral(
+               "Stavningen kan inte kontrolleras: det finns ingen ordlista för språken \"%1\" och \"%2\".\n\n"
+               "Välj språk under Verktyg > Språk för stavning.")
         .arg(sprak1, sprak2);
 }
 

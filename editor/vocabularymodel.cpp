@@ -59,8 +59,8 @@ private:
 class NameCommand : public QUndoCommand {
 public:
     NameCommand(VocabularyModel &model, int which, QString before, QString after)
-        : QUndoCommand(languageNameCommand(which)), model_(model),
-          which_(which), before_(std::move(before)), after_(std::move(after))
+        : QUndoCommand(languageNameCommand(which)), model_(model), which_(which), before_(std::move(before)),
+          after_(std::move(after))
     {
     }
 
@@ -259,8 +259,7 @@ bool VocabularyModel::setCell(int row, int column, const QString &text)
         entry.word = text;
     else
         vocabulary::setMeaning(entry.meanings, column - 1, text);
-    return pushSplice(row, 1, {entry}, typeInRowCommand(row + 1), column)
-           || cellText(row, column) == text;
+    return pushSplice(row, 1, {entry}, typeInRowCommand(row + 1), column) || cellText(row, column) == text;
 }
 
 bool VocabularyModel::setLanguageName(int which, const QString &name)
@@ -291,7 +290,8 @@ bool VocabularyModel::removeRowSet(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < 0 || r >= rowCount(); }), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < 0 || r >= rowCount(); }),
+               rows.end());
     if (rows.isEmpty())
         return false;
     const int first = rows.constFirst();
@@ -322,8 +322,7 @@ bool VocabularyModel::moveRowRange(int first, int last, int delta)
     else
         std::rotate(moved.begin(), moved.end() - 1, moved.end());
     // Rows alike move without a change; the cursor still goes with them.
-    pushSplice(from, to - from + 1, std::move(moved), delta < 0 ? moveUpCommand() : moveDownCommand(),
-               0);
+    pushSplice(from, to - from + 1, std::move(moved), delta < 0 ? moveUpCommand() : moveDownCommand(), 0);
     return true;
 }
 
@@ -343,8 +342,7 @@ bool VocabularyModel::sortByColumn(int column)
             return kb.isEmpty();
         return collator.compare(ka, kb) < 0;
     });
-    return pushSplice(0, rowCount(), std::move(sorted),
-                      column == 0 ? sortByWordCommand() : sortByMeaningCommand(),
+    return pushSplice(0, rowCount(), std::move(sorted), column == 0 ? sortByWordCommand() : sortByMeaningCommand(),
                       column);
 }
 
@@ -378,7 +376,8 @@ bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &
     return true;
 }
 
-bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows, bool append)
+bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows,
+                                 bool append)
 {
     int at = 0;
     if (append) {
@@ -453,7 +452,9 @@ PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool im
         }
         for (qsizetype j = 0; j < line.size(); ++j) {
             std::optional<vocabulary::Refusal> refusal;
-            QString kept = vocabulary::withoutRefused(line[j], VocabularyModel::kindOfColumn(column + static_cast<int>(j)), &refusal);
+            QString kept = vocabulary::withoutRefused(line[j],
+                                                      VocabularyModel::kindOfColumn(column + static_cast<int>(j)),
+                                                      &refusal);
             anyText = anyText || !line[j].isEmpty();
             textLeft = textLeft || !kept.isEmpty();
             if (refusal && fit.note.isEmpty()) {
