@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editordialogs.h"
 
+#include "texts.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,18 +27,13 @@ using exchange::TextEncoding;
 
 namespace {
 
-QString columnName(int column)
-{
-    return QStringLiteral("Kolumn %1").arg(column + 1);
-}
-
 QDialogButtonBox *okCancel(QDialog *dialog, const QString &okText)
 {
     auto *buttons = new QDialogButtonBox(dialog);
     QPushButton *ok = buttons->addButton(okText, QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Avbryt"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(cancelButton(), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdAvbryt"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -48,7 +45,7 @@ QDialogButtonBox *okCancel(QDialog *dialog, const QString &okText)
 ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QDialog(parent), proposal_(proposal)
 {
     setObjectName(QStringLiteral("frmImportera"));
-    setWindowTitle(QStringLiteral("Importera glosor från %1").arg(proposal.fileName));
+    setWindowTitle(importDialogTitle(proposal.fileName));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     layout->addLayout(form);
@@ -58,16 +55,16 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
         form->addRow(caption, box);
         return box;
     };
-    cboTeckenkodning_ = combo("cboTeckenkodning", QStringLiteral("&Teckenkodning:"));
-    cboTeckenkodning_->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
-    cboTeckenkodning_->addItem(QStringLiteral("UTF-16 LE (Unicode-text från Excel)"), static_cast<int>(TextEncoding::Utf16Le));
-    cboTeckenkodning_->addItem(QStringLiteral("UTF-16 BE"), static_cast<int>(TextEncoding::Utf16Be));
-    cboTeckenkodning_->addItem(QStringLiteral("Windows-1252 (västeuropeisk)"), static_cast<int>(TextEncoding::Windows1252));
+    cboTeckenkodning_ = combo("cboTeckenkodning", encodingCaption());
+    cboTeckenkodning_->addItem(utf8Name(), static_cast<int>(TextEncoding::Utf8));
+    cboTeckenkodning_->addItem(utf16LeName(), static_cast<int>(TextEncoding::Utf16Le));
+    cboTeckenkodning_->addItem(utf16BeName(), static_cast<int>(TextEncoding::Utf16Be));
+    cboTeckenkodning_->addItem(windows1252Name(), static_cast<int>(TextEncoding::Windows1252));
     cboTeckenkodning_->setCurrentIndex(cboTeckenkodning_->findData(static_cast<int>(proposal.choice.format.encoding)));
-    cboAvgransare_ = combo("cboAvgransare", QStringLiteral("&Avgränsare:"));
-    cboAvgransare_->addItem(QStringLiteral("Tabb"), QChar(u'\t'));
-    cboAvgransare_->addItem(QStringLiteral("Semikolon (;)"), QChar(u';'));
-    cboAvgransare_->addItem(QStringLiteral("Komma (,)"), QChar(u','));
+    cboAvgransare_ = combo("cboAvgransare", separatorCaption());
+    cboAvgransare_->addItem(tabName(), QChar(u'\t'));
+    cboAvgransare_->addItem(semicolonName(), QChar(u';'));
+    cboAvgransare_->addItem(commaName(), QChar(u','));
     cboAvgransare_->setCurrentIndex(std::max(0, cboAvgransare_->findData(proposal.choice.format.separator)));
 
     tblForhandsvisning_ = new QTableWidget(this);
@@ -75,7 +72,7 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
     tblForhandsvisning_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblForhandsvisning_->setMinimumSize(520, 200);
     tblForhandsvisning_->horizontalHeader()->setStretchLastSection(true);
-    auto *lblForhandsvisning = new QLabel(QStringLiteral("&Förhandsvisning:"), this);
+    auto *lblForhandsvisning = new QLabel(previewCaption(), this);
     lblForhandsvisning->setBuddy(tblForhandsvisning_);
     layout->addWidget(lblForhandsvisning);
     layout->addWidget(tblForhandsvisning_);
@@ -87,31 +84,32 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
     layout->addLayout(columns);
     cboGlosa_ = new QComboBox(this);
     cboGlosa_->setObjectName(QStringLiteral("cboGlosa"));
-    columns->addRow(QStringLiteral("&Glosan står i:"), cboGlosa_);
+    columns->addRow(wordColumnCaption(), cboGlosa_);
     lstBetydelser_ = new QListWidget(this);
     lstBetydelser_->setObjectName(QStringLiteral("lstBetydelser"));
     lstBetydelser_->setMaximumHeight(90);
-    columns->addRow(QStringLiteral("&Betydelserna står i:"), lstBetydelser_);
-    chkDela_ = new QCheckBox(QStringLiteral("&Dela rutor med flera betydelser vid ; och ,"), this);
+    columns->addRow(meaningColumnsCaption(), lstBetydelser_);
+    chkDela_ = new QCheckBox(splitMeaningsCaption(), this);
     chkDela_->setObjectName(QStringLiteral("chkDela"));
     chkDela_->setChecked(proposal.choice.columns.splitMeanings);
     columns->addRow(chkDela_);
 
-    auto *where = new QGroupBox(QStringLiteral("Glosorna i fönstret"), this);
+    auto *where = new QGroupBox(windowWordsGroup(), this);
     auto *whereLayout = new QVBoxLayout(where);
-    optErsatt_ = new QRadioButton(QStringLiteral("&Ersätt dem med filens glosor"), where);
+    optErsatt_ = new QRadioButton(replaceOption(), where);
     optErsatt_->setObjectName(QStringLiteral("optErsatt"));
-    optLaggTill_ = new QRadioButton(QStringLiteral("&Lägg till filens glosor efter dem"), where);
+    optLaggTill_ = new QRadioButton(appendOption(), where);
     optLaggTill_->setObjectName(QStringLiteral("optLaggTill"));
     (proposal.choice.append ? optLaggTill_ : optErsatt_)->setChecked(true);
     whereLayout->addWidget(optErsatt_);
     whereLayout->addWidget(optLaggTill_);
     layout->addWidget(where);
-    layout->addWidget(okCancel(this, QStringLiteral("Importera")));
+    layout->addWidget(okCancel(this, importButton()));
 
     if (!proposal.delimited) {
         // A KVTML file says itself what is the word and what the meaning.
-        for (QWidget *w : std::initializer_list<QWidget *>{cboTeckenkodning_, cboAvgransare_, cboGlosa_, lstBetydelser_, chkDela_}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{cboTeckenkodning_, cboAvgransare_, cboGlosa_, lstBetydelser_, chkDela_}) {
             w->setVisible(false);
             if (QWidget *label = form->labelForField(w) ? form->labelForField(w) : columns->labelForField(w))
                 label->setVisible(false);
@@ -122,7 +120,8 @@ ImportDialog::ImportDialog(const ImportProposal &proposal, QWidget *parent) : QD
     connect(cboGlosa_, &QComboBox::currentIndexChanged, this, [this](int word) {
         for (int i = 0; i < lstBetydelser_->count(); ++i) {
             QListWidgetItem *item = lstBetydelser_->item(i);
-            item->setFlags(i == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setFlags(i == word ? Qt::NoItemFlags
+                                     : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             item->setCheckState(i == word ? Qt::Unchecked : Qt::Checked);
         }
     });
@@ -144,7 +143,8 @@ void ImportDialog::fillColumns(int count)
     for (int c = 0; c < count; ++c) {
         cboGlosa_->addItem(columnName(c));
         auto *item = new QListWidgetItem(columnName(c), lstBetydelser_);
-        item->setFlags(c == word ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setFlags(c == word ? Qt::NoItemFlags
+                                 : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         const bool meaning = c != word && (meanings.isEmpty() || meanings.contains(c));
         item->setCheckState(meaning ? Qt::Checked : Qt::Unchecked);
     }
@@ -157,18 +157,19 @@ void ImportDialog::refresh()
     QStringList headers;
     if (proposal_.delimited) {
         const ImportChoice current = choice();
-        rows = exchange::parseDelimited(exchange::decodeText(proposal_.bytes, current.format.encoding), current.format.separator);
+        rows = exchange::parseDelimited(exchange::decodeText(proposal_.bytes, current.format.encoding),
+                                        current.format.separator);
         int count = 0;
         for (const QStringList &row : rows)
             count = std::max(count, static_cast<int>(row.size()));
         fillColumns(count);
         for (int c = 0; c < count; ++c)
             headers << columnName(c);
-        lblRader_->setText(rows.size() == 1 ? QStringLiteral("1 rad i filen") : QStringLiteral("%1 rader i filen").arg(rows.size()));
+        lblRader_->setText(rowsInFileText(rows.size()));
     } else {
         rows = proposal_.kvtml.rows;
         headers << proposal_.kvtml.sprak1 << proposal_.kvtml.sprak2;
-        lblRader_->setText(rows.size() == 1 ? QStringLiteral("1 glosa i filen") : QStringLiteral("%1 glosor i filen").arg(rows.size()));
+        lblRader_->setText(wordsInFileText(rows.size()));
     }
     const int shown = std::min(static_cast<int>(rows.size()), kPreviewRows);
     tblForhandsvisning_->clear();
@@ -206,9 +207,9 @@ PrintLayoutDialog::PrintLayoutDialog(const exchange::PrintOptions &proposed, boo
     : QDialog(parent), proposed_(proposed)
 {
     setObjectName(QStringLiteral("frmUtskrift"));
-    setWindowTitle(toPdf ? QStringLiteral("Spara som PDF") : QStringLiteral("Skriv ut"));
+    setWindowTitle(toPdf ? savePdfTitle() : printTitle());
     auto *layout = new QVBoxLayout(this);
-    auto *group = new QGroupBox(QStringLiteral("Vad ska skrivas ut?"), this);
+    auto *group = new QGroupBox(printWhatGroup(), this);
     auto *groupLayout = new QVBoxLayout(group);
     const auto option = [&](const char *name, const QString &caption) {
         auto *button = new QRadioButton(caption, group);
@@ -216,27 +217,33 @@ PrintLayoutDialog::PrintLayoutDialog(const exchange::PrintOptions &proposed, boo
         groupLayout->addWidget(button);
         return button;
     };
-    optGloslista_ = option("optGloslista", QStringLiteral("&Gloslista: glosorna med alla betydelser"));
-    optForhor_ = option("optForhor", QStringLiteral("&Förhör: en kolumn att fylla i"));
+    optGloslista_ = option("optGloslista", listOption());
+    optForhor_ = option("optForhor", quizOption());
     auto *forhorRow = new QFormLayout;
     forhorRow->setContentsMargins(24, 0, 0, 0);
     cboForhor_ = new QComboBox(group);
     cboForhor_->setObjectName(QStringLiteral("cboForhor"));
-    cboForhor_->addItem(QStringLiteral("betydelserna; eleven skriver glosorna"));
-    cboForhor_->addItem(QStringLiteral("glosorna; eleven skriver betydelserna"));
+    cboForhor_->addItem(quizShowsMeanings());
+    cboForhor_->addItem(quizShowsWords());
     cboForhor_->setCurrentIndex(proposed.showMeanings ? 0 : 1);
-    forhorRow->addRow(QStringLiteral("Förhöret &visar:"), cboForhor_);
+    forhorRow->addRow(quizShowsCaption(), cboForhor_);
     groupLayout->addLayout(forhorRow);
-    optGloskort_ = option("optGloskort", QStringLiteral("Glos&kort: att klippa ut, med betydelserna på baksidan"));
+    optGloskort_ = option("optGloskort", cardsOption());
     layout->addWidget(group);
-    auto *hint = new QLabel(QStringLiteral("Gloskorten skrivs ut med framsidor och baksidor växelvis: välj dubbelsidig utskrift."), this);
+    auto *hint = new QLabel(cardsHint(), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    layout->addWidget(okCancel(this, toPdf ? QStringLiteral("Spara…") : QStringLiteral("Skriv ut…")));
+    layout->addWidget(okCancel(this, toPdf ? savePdfButton() : printCommand()));
     switch (proposed.layout) {
-    case exchange::PrintLayout::Gloslista: optGloslista_->setChecked(true); break;
-    case exchange::PrintLayout::Forhor: optForhor_->setChecked(true); break;
-    case exchange::PrintLayout::Gloskort: optGloskort_->setChecked(true); break;
+    case exchange::PrintLayout::Gloslista:
+        optGloslista_->setChecked(true);
+        break;
+    case exchange::PrintLayout::Forhor:
+        optForhor_->setChecked(true);
+        break;
+    case exchange::PrintLayout::Gloskort:
+        optGloskort_->setChecked(true);
+        break;
     }
     cboForhor_->setEnabled(optForhor_->isChecked());
     connect(optForhor_, &QRadioButton::toggled, cboForhor_, &QWidget::setEnabled);
@@ -261,7 +268,8 @@ std::optional<ImportChoice> QtEditorDialogs::confirmImport(QWidget *owner, const
     return dialog.choice();
 }
 
-std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget *owner, const exchange::PrintOptions &proposed,
+std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget *owner,
+                                                                         const exchange::PrintOptions &proposed,
                                                                          bool toPdf)
 {
     PrintLayoutDialog dialog(proposed, toPdf, owner);
@@ -273,7 +281,7 @@ std::optional<exchange::PrintOptions> QtEditorDialogs::choosePrintLayout(QWidget
 bool QtEditorDialogs::printerDialog(QWidget *owner, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Skriv ut"));
+    dialog.setWindowTitle(printTitle());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -308,22 +316,20 @@ SpellingAnswer QtEditorDialogs::spellingStep(QWidget *owner, const SpellingQuest
 SpellingDialog::SpellingDialog(const SpellingQuestion &question, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmStavning"));
-    setWindowTitle(QStringLiteral("Stavningskontroll (%1)").arg(question.language));
+    setWindowTitle(spellingDialogTitle(question.language));
     auto *layout = new QVBoxLayout(this);
-    auto *word = new QLabel(QStringLiteral("Finns inte i ordlistan: <b>%1</b><br>i rutan \"%2\"")
-                                .arg(question.word.toHtmlEscaped(), question.cellText.toHtmlEscaped()),
-                            this);
+    auto *word = new QLabel(notInDictionaryText(question.word, question.cellText), this);
     word->setObjectName(QStringLiteral("lblOrd"));
     layout->addWidget(word);
     auto *form = new QFormLayout;
     auto *change = new QLineEdit(question.suggestions.value(0, question.word), this);
     change->setObjectName(QStringLiteral("txtAndraTill"));
-    form->addRow(QStringLiteral("Ändra &till:"), change);
+    form->addRow(changeToCaption(), change);
     auto *suggestions = new QListWidget(this);
     suggestions->setObjectName(QStringLiteral("lstForslag"));
     suggestions->addItems(question.suggestions);
     suggestions->setCurrentRow(question.suggestions.isEmpty() ? -1 : 0);
-    form->addRow(QStringLiteral("&Förslag:"), suggestions);
+    form->addRow(suggestionsCaption(), suggestions);
     layout->addLayout(form);
     connect(suggestions, &QListWidget::currentTextChanged, change, &QLineEdit::setText);
     connect(suggestions, &QListWidget::itemActivated, this, [this, change] {
@@ -343,10 +349,10 @@ SpellingDialog::SpellingDialog(const SpellingQuestion &question, QWidget *parent
         });
         return b;
     };
-    button("cmdAndra", QStringLiteral("Ä&ndra"), SpellingAnswer::Change)->setDefault(true);
-    button("cmdIgnorera", QStringLiteral("&Ignorera"), SpellingAnswer::Ignore);
-    button("cmdLaggTill", QStringLiteral("&Lägg till i ordlistan"), SpellingAnswer::Add);
-    button("cmdStang", QStringLiteral("&Stäng"), SpellingAnswer::Stop);
+    button("cmdAndra", changeButton(), SpellingAnswer::Change)->setDefault(true);
+    button("cmdIgnorera", ignoreButton(), SpellingAnswer::Ignore);
+    button("cmdLaggTill", addButton(), SpellingAnswer::Add);
+    button("cmdStang", closeButton(), SpellingAnswer::Stop);
     layout->addWidget(buttons);
     change->setFocus();
     change->selectAll();

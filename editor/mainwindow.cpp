@@ -12,6 +12,7 @@
 #include "redokeys.h"
 #include "specialletterbar.h"
 #include "tabtext.h"
+#include "texts.h"
 #include "vocabularymodel.h"
 #include "platform/desktop.h"
 #include "vocabfile/writer.h"
@@ -50,21 +51,8 @@ namespace editor {
 using vocabulary::Document;
 using vocabulary::Encoding;
 
-QString editorTitle()
-{
-    return QStringLiteral("Vuzuvevizaduvareziv");
-}
-
 namespace {
 
-const QString kFilter = QStringLiteral("glosfil (*.gls)|*.gls");
-const QString kImportFilter = QStringLiteral("Ordlistor (*.csv *.txt *.tsv *.tab *.kvtml)|*.csv;*.txt;*.tsv;*.tab;*.kvtml|"
-                                             "Alla filer (*)|*");
-// In this order: the filter's index chooses the format.
-const QString kExportFilter = QStringLiteral("Kalkylblad, semikolonavgränsat (*.csv)|*.csv|"
-                                             "Kalkylblad, kommaavgränsat (*.csv)|*.csv|"
-                                             "Text med tabbar (*.txt)|*.txt|"
-                                             "KVTML för KWordQuiz och Parley (*.kvtml)|*.kvtml");
 // Word lists are small; anything larger than this is no word list, and is not read into memory.
 constexpr qint64 kMaxImportBytes = 16 * 1024 * 1024;
 // A printed page's margins: room for a printer's unprintable edge and for holding the sheet.
@@ -73,38 +61,29 @@ constexpr int kMessageTimeout = 10000;
 // How long a refusal stays in the status line: long enough to read it twice.
 constexpr int kRefusalTimeout = 10000;
 const QString kProblemStyle = QStringLiteral("color: #b00000");
-// The background of what a warning is about, as the rows of the table have it.
-const QColor kWarningBackground(255, 243, 205);
-
-QString countsText(int words, int meanings)
-{
-    return QStringLiteral("%1 ord, %2 %3").arg(words).arg(meanings).arg(meanings == 1 ? QStringLiteral("betydelse") : QStringLiteral("betydelser"));
-}
 
 // The keys of a command as the menus write them, "Ctrl+Y eller Ctrl+Shift+Z".
-QString keysText(const QAction &action)
+QString actionKeysText(const QAction &action)
 {
     QStringList keys;
     for (const QKeySequence &key : action.shortcuts())
         keys << key.toString(QKeySequence::NativeText);
-    return keys.join(QStringLiteral(" eller "));
+    return keysText(keys);
 }
 
 QString loadErrorText(const vocabulary::LoadResult &result)
 {
     switch (result.error) {
     case vocabulary::LoadError::CannotRead:
-        return QStringLiteral("Filen kunde inte läsas.");
+        return unreadableFileText();
     case vocabulary::LoadError::Empty:
-        return QStringLiteral("Filen är tom. En glosfil börjar med en rad med de två språkens namn.");
+        return emptyFileText();
     case vocabulary::LoadError::CutPair:
-        return QStringLiteral("Filen tar slut mitt i ord nummer %1: ordet saknar sina betydelser.").arg(result.entry);
+        return cutPairText(result.entry);
     case vocabulary::LoadError::TooManyWords:
-        return QStringLiteral("Filen har fler än %1 ord. Plugo kan bara läsa %1.").arg(vocabulary::kMaxWords);
+        return tooManyWordsInFileText(vocabulary::kMaxWords);
     case vocabulary::LoadError::TooManyMeanings:
-        return QStringLiteral("Ord nummer %1 i filen har fler än %2 betydelser. Plugo kan bara läsa %2.")
-            .arg(result.entry)
-            .arg(vocabulary::kMaxMeanings);
+        return tooManyMeaningsInFileText(result.entry, vocabulary::kMaxMeanings);
     case vocabulary::LoadError::None:
         break;
     }
@@ -190,15 +169,17 @@ void MainWindow::buildWindow()
         lbl->setObjectName(QString::fromLatin1(label));
         auto *txt = new QLineEdit(central);
         txt->setObjectName(QString::fromLatin1(edit));
-        txt->setValidator(new FieldValidator(kind, [this](const QString &why) { refused(why); }, txt));
+        txt->setValidator(new FieldValidator(
+            kind, [this](const QString &why) { refused(why); }, txt));
         lbl->setBuddy(txt);
         names->addWidget(lbl, row, 0);
         names->addWidget(txt, row, 1);
-        connect(txt, &QLineEdit::textEdited, this, [this, which](const QString &text) { model_->setLanguageName(which, text); });
+        connect(txt, &QLineEdit::textEdited, this,
+                [this, which](const QString &text) { model_->setLanguageName(which, text); });
         return txt;
     };
-    txtSprak1_ = nameField(0, "lblSprak1", "txtSprak1", QStringLiteral("Språk &1 (glosor):"), vocabulary::FieldKind::Language1, 0);
-    txtSprak2_ = nameField(1, "lblSprak2", "txtSprak2", QStringLiteral("Språk &2 (betydelser):"), vocabulary::FieldKind::Language2, 1);
+    txtSprak1_ = nameField(0, "lblSprak1", "txtSprak1", language1Caption(), vocabulary::FieldKind::Language1, 0);
+    txtSprak2_ = nameField(1, "lblSprak2", "txtSprak2", language2Caption(), vocabulary::FieldKind::Language2, 1);
     layout->addLayout(names);
 
     table_ = new GlosTable(central);
@@ -251,32 +232,35 @@ QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QString &ca
 
 void MainWindow::buildMenus()
 {
-    QMenu *arkiv = menuBar()->addMenu(QStringLiteral("&Arkiv"));
+    QMenu *arkiv = menuBar()->addMenu(fileMenuTitle());
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
-    QAction *ny = addCommand(arkiv, "mnuNy", QStringLiteral("Ny"), QKeySequence(QStringLiteral("Ctrl+N")), &MainWindow::nyFil);
-    QAction *oppnaAction = addCommand(arkiv, "mnuOppna", QStringLiteral("Öppna…"), QKeySequence(QStringLiteral("Ctrl+O")), &MainWindow::oppna);
-    QAction *sparaAction = addCommand(arkiv, "mnuSpara", QStringLiteral("Spara"), QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
+    QAction *ny = addCommand(arkiv, "mnuNy", newCommand(), QKeySequence(QStringLiteral("Ctrl+N")), &MainWindow::nyFil);
+    QAction *oppnaAction = addCommand(arkiv, "mnuOppna", openCommand(), QKeySequence(QStringLiteral("Ctrl+O")),
+                                      &MainWindow::oppna);
+    QAction *sparaAction = addCommand(arkiv, "mnuSpara", saveCommand(), QKeySequence(QStringLiteral("Ctrl+S")),
+                                      nullptr);
     connect(sparaAction, &QAction::triggered, this, [this] { spara(); });
-    QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", QStringLiteral("Spara som…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
+    QAction *sparaSomAction = addCommand(arkiv, "mnuSparaSom", saveAsCommand(),
+                                         QKeySequence(QStringLiteral("Ctrl+Shift+S")), nullptr);
     connect(sparaSomAction, &QAction::triggered, this, [this] { sparaSom(); });
     arkiv->addSeparator();
-    addCommand(arkiv, "mnuImportera", QStringLiteral("Importera…"), QKeySequence(), &MainWindow::importera);
-    addCommand(arkiv, "mnuExportera", QStringLiteral("Exportera…"), QKeySequence(), &MainWindow::exportera);
+    addCommand(arkiv, "mnuImportera", importCommand(), QKeySequence(), &MainWindow::importera);
+    addCommand(arkiv, "mnuExportera", exportCommand(), QKeySequence(), &MainWindow::exportera);
     arkiv->addSeparator();
-    addCommand(arkiv, "mnuSkrivUt", QStringLiteral("Skriv ut…"), QKeySequence(QStringLiteral("Ctrl+P")), &MainWindow::skrivUt);
-    addCommand(arkiv, "mnuSparaSomPdf", QStringLiteral("Spara som PDF…"), QKeySequence(), &MainWindow::sparaSomPdf);
+    addCommand(arkiv, "mnuSkrivUt", printCommand(), QKeySequence(QStringLiteral("Ctrl+P")), &MainWindow::skrivUt);
+    addCommand(arkiv, "mnuSparaSomPdf", savePdfCommand(), QKeySequence(), &MainWindow::sparaSomPdf);
     arkiv->addSeparator();
-    QAction *avsluta = new QAction(QStringLiteral("Avsluta"), this);
+    QAction *avsluta = new QAction(quitCommand(), this);
     avsluta->setObjectName(QStringLiteral("mnuAvsluta"));
     avsluta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     connect(avsluta, &QAction::triggered, this, &QWidget::close);
     arkiv->addAction(avsluta);
 
-    QMenu *redigera = menuBar()->addMenu(QStringLiteral("&Redigera"));
+    QMenu *redigera = menuBar()->addMenu(editMenuTitle());
     redigera->setObjectName(QStringLiteral("mnuRedigera"));
     // Available only while there is something to undo or redo; a cell being typed in counts first.
-    const auto undoCommand = [&](const char *name, const QString &caption, const QList<QKeySequence> &keys,
-                                 void (QUndoStack::*step)(), void (QUndoStack::*available)(bool)) {
+    const auto historyCommand = [&](const char *name, const QString &caption, const QList<QKeySequence> &keys,
+                                    void (QUndoStack::*step)(), void (QUndoStack::*available)(bool)) {
         QAction *action = addCommand(redigera, name, caption, QKeySequence(), nullptr);
         action->setShortcuts(keys);
         action->setEnabled(false);
@@ -287,55 +271,66 @@ void MainWindow::buildMenus()
         connect(&undo_, available, action, &QAction::setEnabled);
         return action;
     };
-    QAction *angra = undoCommand("mnuAngra", QStringLiteral("Ångra"), {QKeySequence(QStringLiteral("Ctrl+Z"))},
-                                 &QUndoStack::undo, &QUndoStack::canUndoChanged);
+    QAction *angra = historyCommand("mnuAngra", undoCommand(), {QKeySequence(QStringLiteral("Ctrl+Z"))},
+                                    &QUndoStack::undo, &QUndoStack::canUndoChanged);
     // Both keys that programs use for it; the menu shows the first.
-    QAction *gorOm = undoCommand("mnuGorOm", QStringLiteral("Gör om"),
-                                 {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
-                                 &QUndoStack::redo, &QUndoStack::canRedoChanged);
+    QAction *gorOm = historyCommand("mnuGorOm", redoCommand(),
+                                    {QKeySequence(QStringLiteral("Ctrl+Y")),
+                                     QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+                                    &QUndoStack::redo, &QUndoStack::canRedoChanged);
     redigera->addSeparator();
-    QAction *klipp = addCommand(redigera, "mnuKlippUt", QStringLiteral("Klipp ut"), QKeySequence(QStringLiteral("Ctrl+X")), &MainWindow::klippUt);
-    QAction *kopieraAction = addCommand(redigera, "mnuKopiera", QStringLiteral("Kopiera"), QKeySequence(QStringLiteral("Ctrl+C")), &MainWindow::kopiera);
-    QAction *klistra = addCommand(redigera, "mnuKlistraIn", QStringLiteral("Klistra in"), QKeySequence(QStringLiteral("Ctrl+V")), &MainWindow::klistraIn);
-    QAction *tom = addCommand(redigera, "mnuTomRutor", QStringLiteral("Töm rutor"), QKeySequence(Qt::Key_Delete), &MainWindow::tomRutor);
+    QAction *klipp = addCommand(redigera, "mnuKlippUt", cutCommand(), QKeySequence(QStringLiteral("Ctrl+X")),
+                                &MainWindow::klippUt);
+    QAction *kopieraAction = addCommand(redigera, "mnuKopiera", copyCommand(), QKeySequence(QStringLiteral("Ctrl+C")),
+                                        &MainWindow::kopiera);
+    QAction *klistra = addCommand(redigera, "mnuKlistraIn", pasteCommand(), QKeySequence(QStringLiteral("Ctrl+V")),
+                                  &MainWindow::klistraIn);
+    QAction *tom = addCommand(redigera, "mnuTomRutor", clearCellsCommand(), QKeySequence(Qt::Key_Delete),
+                              &MainWindow::tomRutor);
     // Only while the table itself has the focus: in a cell being typed in, Delete deletes a letter.
     tom->setShortcutContext(Qt::WidgetShortcut);
     table_->addAction(tom);
     redigera->addSeparator();
-    addCommand(redigera, "mnuSok", QStringLiteral("Sök…"), QKeySequence(QStringLiteral("Ctrl+F")), &MainWindow::sok);
-    addCommand(redigera, "mnuSokNasta", QStringLiteral("Sök nästa"), QKeySequence(QStringLiteral("F3")), &MainWindow::sokNasta);
+    addCommand(redigera, "mnuSok", findCommand(), QKeySequence(QStringLiteral("Ctrl+F")), &MainWindow::sok);
+    addCommand(redigera, "mnuSokNasta", findNextCommand(), QKeySequence(QStringLiteral("F3")), &MainWindow::sokNasta);
     // The clipboard commands act on the table; in a text field the field's own keys do the work.
     for (QAction *action : {klipp, kopieraAction, klistra})
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     table_->addActions({klipp, kopieraAction, klistra});
 
-    QMenu *rader = menuBar()->addMenu(QStringLiteral("Ra&der"));
+    QMenu *rader = menuBar()->addMenu(rowsMenuTitle());
     rader->setObjectName(QStringLiteral("mnuRader"));
-    QAction *infoga = addCommand(rader, "mnuInfogaRad", QStringLiteral("Infoga rad"), QKeySequence(QStringLiteral("Ctrl+I")), &MainWindow::infogaRad);
-    QAction *taBort = addCommand(rader, "mnuTaBortRader", QStringLiteral("Ta bort rader"), QKeySequence(QStringLiteral("Ctrl+Delete")), &MainWindow::taBortRader);
-    QAction *upp = addCommand(rader, "mnuFlyttaUpp", QStringLiteral("Flytta upp"), QKeySequence(QStringLiteral("Alt+Up")), nullptr);
+    QAction *infoga = addCommand(rader, "mnuInfogaRad", insertRowCommand(), QKeySequence(QStringLiteral("Ctrl+I")),
+                                 &MainWindow::infogaRad);
+    QAction *taBort = addCommand(rader, "mnuTaBortRader", removeRowsCommand(),
+                                 QKeySequence(QStringLiteral("Ctrl+Delete")), &MainWindow::taBortRader);
+    QAction *upp = addCommand(rader, "mnuFlyttaUpp", moveUpCommand(), QKeySequence(QStringLiteral("Alt+Up")), nullptr);
     connect(upp, &QAction::triggered, this, [this] { flytta(-1); });
-    QAction *ned = addCommand(rader, "mnuFlyttaNed", QStringLiteral("Flytta ned"), QKeySequence(QStringLiteral("Alt+Down")), nullptr);
+    QAction *ned = addCommand(rader, "mnuFlyttaNed", moveDownCommand(), QKeySequence(QStringLiteral("Alt+Down")),
+                              nullptr);
     connect(ned, &QAction::triggered, this, [this] { flytta(1); });
     rader->addSeparator();
-    QAction *sortGlosa = addCommand(rader, "mnuSorteraGlosa", QStringLiteral("Sortera efter glosa"), QKeySequence(QStringLiteral("Ctrl+1")), nullptr);
+    QAction *sortGlosa = addCommand(rader, "mnuSorteraGlosa", sortByWordCommand(),
+                                    QKeySequence(QStringLiteral("Ctrl+1")), nullptr);
     connect(sortGlosa, &QAction::triggered, this, [this] { sortera(0); });
-    QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", QStringLiteral("Sortera efter första betydelse"), QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
+    QAction *sortBet = addCommand(rader, "mnuSorteraBetydelse", sortByMeaningCommand(),
+                                  QKeySequence(QStringLiteral("Ctrl+2")), nullptr);
     connect(sortBet, &QAction::triggered, this, [this] { sortera(1); });
 
-    QMenu *verktyg = menuBar()->addMenu(QStringLiteral("Ver&ktyg"));
+    QMenu *verktyg = menuBar()->addMenu(toolsMenuTitle());
     verktyg->setObjectName(QStringLiteral("mnuVerktyg"));
-    addCommand(verktyg, "mnuStavningskontroll", QStringLiteral("Stavningskontroll"), QKeySequence(QStringLiteral("F7")),
+    addCommand(verktyg, "mnuStavningskontroll", spellCheckCommand(), QKeySequence(QStringLiteral("F7")),
                &MainWindow::stavningskontroll);
-    QAction *forslag = addCommand(verktyg, "mnuStavningsforslag", QStringLiteral("Stavningsförslag"), QKeySequence(), &MainWindow::stavningsforslag);
+    QAction *forslag = addCommand(verktyg, "mnuStavningsforslag", spellingSuggestionsCommand(), QKeySequence(),
+                                  &MainWindow::stavningsforslag);
     // The keys every desktop opens a context menu with, for the cell the cursor is in.
     forslag->setShortcuts({QKeySequence(QStringLiteral("Shift+F10")), QKeySequence(Qt::Key_Menu)});
     forslag->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     table_->addAction(forslag);
-    QMenu *sprak = verktyg->addMenu(QStringLiteral("Språk för stavning"));
+    QMenu *sprak = verktyg->addMenu(spellingLanguageMenuTitle());
     sprak->setObjectName(QStringLiteral("mnuSprakForStavning"));
     for (int which = 0; which < 2; ++which) {
-        QMenu *column = sprak->addMenu(which == 0 ? QStringLiteral("Glosorna (språk 1)") : QStringLiteral("Betydelserna (språk 2)"));
+        QMenu *column = sprak->addMenu(spellingColumnMenuTitle(which));
         column->setObjectName(QStringLiteral("mnuStavningSprak%1").arg(which + 1));
         fillLanguageMenu(column, which);
         connect(column, &QMenu::aboutToShow, this, [this, column, which] { fillLanguageMenu(column, which); });
@@ -343,9 +338,9 @@ void MainWindow::buildMenus()
 
     // The special letters show for a vocabulary in a language that has some, until the user shows or
     // hides them by hand; that choice then stands for as long as the window is open.
-    QMenu *visa = menuBar()->addMenu(QStringLiteral("&Visa"));
+    QMenu *visa = menuBar()->addMenu(viewMenuTitle());
     visa->setObjectName(QStringLiteral("mnuVisa"));
-    QAction *specialtecken = visa->addAction(QStringLiteral("Specialtecken"));
+    QAction *specialtecken = visa->addAction(specialLettersCommand());
     specialtecken->setObjectName(QStringLiteral("mnuSpecialtecken"));
     specialtecken->setCheckable(true);
     connect(specialtecken, &QAction::toggled, barSpecialtecken_, &QWidget::setVisible);
@@ -356,14 +351,16 @@ void MainWindow::buildMenus()
             specialtecken->setChecked(barSpecialtecken_->hasLetters());
     };
 
-    QMenu *hjalpMenu = menuBar()->addMenu(QStringLiteral("&Hjälp"));
+    QMenu *hjalpMenu = menuBar()->addMenu(helpMenuTitle());
     hjalpMenu->setObjectName(QStringLiteral("mnuHjalpMeny"));
-    addCommand(hjalpMenu, "mnuHjalp", QStringLiteral("Hjälp om editorn"), QKeySequence(QStringLiteral("F1")), &MainWindow::hjalp);
+    addCommand(hjalpMenu, "mnuHjalp", helpCommand(), QKeySequence(QStringLiteral("F1")), &MainWindow::hjalp);
 
-    QToolBar *tools = addToolBar(QStringLiteral("Verktyg"));
+    QToolBar *tools = addToolBar(toolBarTitle());
     tools->setObjectName(QStringLiteral("tlbVerktyg"));
     tools->setMovable(false);
-    const auto icon = [this](QAction *action, QStyle::StandardPixmap pixmap) { action->setIcon(style()->standardIcon(pixmap)); };
+    const auto icon = [this](QAction *action, QStyle::StandardPixmap pixmap) {
+        action->setIcon(style()->standardIcon(pixmap));
+    };
     icon(ny, QStyle::SP_FileIcon);
     icon(oppnaAction, QStyle::SP_DialogOpenButton);
     icon(sparaAction, QStyle::SP_DialogSaveButton);
@@ -377,7 +374,7 @@ void MainWindow::buildMenus()
     tools->addSeparator();
     tools->addActions({infoga, taBort, upp, ned});
     tools->addSeparator();
-    auto *sokLabel = new QLabel(QStringLiteral(" Sök: "), tools);
+    auto *sokLabel = new QLabel(findCaption(), tools);
     tools->addWidget(sokLabel);
     txtSok_ = new QLineEdit(tools);
     txtSok_->setObjectName(QStringLiteral("txtSok"));
@@ -390,9 +387,9 @@ void MainWindow::buildMenus()
     for (QAction *action : findChildren<QAction *>()) {
         if (action->shortcuts().isEmpty())
             continue;
-        action->setToolTip(action->text() + QStringLiteral(" (") + keysText(*action) + u')');
+        action->setToolTip(commandToolTip(action->text(), actionKeysText(*action)));
         if (action->shortcuts().size() > 1)
-            action->setStatusTip(action->text() + QStringLiteral(": ") + keysText(*action));
+            action->setStatusTip(commandStatusTip(action->text(), actionKeysText(*action)));
     }
 
     // The redo keys work alike in the text fields and in the table.
@@ -434,8 +431,7 @@ void MainWindow::focusCell(int row, int column, int lastRow)
 
 void MainWindow::updateTitle()
 {
-    const QString name = path_.isEmpty() ? QStringLiteral("Namnlös") : platform::fileNamePart(path_);
-    setWindowTitle(editorTitle() + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    setWindowTitle(windowCaption(path_.isEmpty() ? untitledName() : platform::fileNamePart(path_)));
     setWindowModified(!undo_.isClean());
 }
 
@@ -446,13 +442,15 @@ void MainWindow::updateStatus()
     // An empty language name is marked in its field, as a row with a warning is in the table.
     for (QLineEdit *field : {txtSprak1_, txtSprak2_}) {
         const auto warning = std::find_if(found.begin(), found.end(), [&](const vocabulary::Warning &w) {
-            return w.kind == (field == txtSprak1_ ? vocabulary::WarningKind::EmptyLanguage1 : vocabulary::WarningKind::EmptyLanguage2);
+            return w.kind
+                   == (field == txtSprak1_ ? vocabulary::WarningKind::EmptyLanguage1
+                                           : vocabulary::WarningKind::EmptyLanguage2);
         });
         const bool marked = warning != found.end();
         field->setToolTip(marked ? warning->text : QString());
         QPalette colours;
         if (marked)
-            colours.setColor(QPalette::Base, kWarningBackground);
+            colours.setColor(QPalette::Base, VocabularyModel::kWarningBackground);
         field->setPalette(colours);
     }
     // The whole text also as a tip, for a window too narrow to show it all.
@@ -505,23 +503,17 @@ bool MainWindow::openFile(const QString &path)
 {
     const std::optional<QByteArray> bytes = vocabulary::readVocabularyBytes(path);
     const QString text = bytes ? vocabulary::decodeVocabulary(*bytes) : QString();
-    const vocabulary::LoadResult result = bytes ? vocabulary::parseVocabulary(text)
-                                                : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
+    const vocabulary::LoadResult result = bytes
+                                              ? vocabulary::parseVocabulary(text)
+                                              : vocabulary::LoadResult{std::nullopt, vocabulary::LoadError::CannotRead};
     if (!result.glosor) {
-        message(loadErrorText(result) + QStringLiteral("\n\nFilen öppnades inte:\n") + path, platform::MsgOkWarning);
+        message(notOpenedText(loadErrorText(result), path), platform::MsgOkWarning);
         return false;
     }
     startOver(vocabulary::toDocument(*result.glosor), path, vocabulary::vocabularyEncoding(*bytes), bytes);
     table_->setFocus();
-    if (const auto ignored = vocabulary::firstIgnoredText(text)) {
-        const QString where = ignored->entry == 0 ? QStringLiteral("På raden med språknamnen")
-                                                  : QStringLiteral("På rad %1").arg(ignored->entry);
-        message(QStringLiteral("Plugo läser inte all text i filen. %1 står \"%2\", som inte hör till något språknamn, "
-                               "ord eller någon betydelse.\n\nDen texten syns inte här och kommer inte med om du ändrar "
-                               "och sparar filen.")
-                    .arg(where, ignored->text),
-                platform::MsgOkWarning);
-    }
+    if (const auto ignored = vocabulary::firstIgnoredText(text))
+        message(ignoredTextMessage(ignored->entry, ignored->text), platform::MsgOkWarning);
     return true;
 }
 
@@ -531,8 +523,8 @@ void MainWindow::oppna()
     if (!maybeSave())
         return;
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Öppna glosfil");
-    options.filter = kFilter;
+    options.title = openTitle();
+    options.filter = vocabularyFilter();
     const platform::FileDialogResult chosen = askForFile(options, false);
     if (chosen.cancelled)
         return;
@@ -551,11 +543,11 @@ bool MainWindow::sparaSom()
 {
     table_->finishEditing();
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Spara glosfil som");
-    options.filter = kFilter;
+    options.title = saveAsTitle();
+    options.filter = vocabularyFilter();
     options.presetName = !path_.isEmpty()            ? platform::fileNamePart(path_)
                          : !suggestedName_.isEmpty() ? suggestedName_
-                                                     : QStringLiteral("Namnlös.gls");
+                                                     : untitledFileName();
     options.confirmOverwrite = true;
     const platform::FileDialogResult chosen = askForFile(options, true);
     if (chosen.cancelled)
@@ -573,9 +565,8 @@ bool MainWindow::withExtension(QString &path, const QString &extension)
     path += extension;
     // The dialog asked about the name as typed, not about the one with the extension after it.
     return !desktop_.fileExists(path)
-           || desktop_.question(this, QStringLiteral("Det finns redan en fil som heter \"%1\". Vill du ersätta den?")
-                                          .arg(platform::fileNamePart(path)),
-                                editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) == 0;
+           || desktop_.question(this, replaceQuestion(platform::fileNamePart(path)), editorTitle(), yesNoAnswers())
+                  == 0;
 }
 
 bool MainWindow::askForUtf8()
@@ -583,15 +574,7 @@ bool MainWindow::askForUtf8()
     const auto misfit = vocabulary::windows1252Misfit(model_->document());
     if (!misfit)
         return true;
-    QString why;
-    const QString where = misfit->row == 0 ? QStringLiteral("i språknamnen") : QStringLiteral("på rad %1").arg(misfit->row);
-    if (misfit->character.isEmpty())
-        why = QStringLiteral("Texten %1 skulle läsas som andra tecken om filen sparades i teckenkodningen Windows-1252, som glosfiler brukar sparas i.").arg(where);
-    else
-        why = QStringLiteral("Tecknet \"%1\" %2 finns inte i teckenkodningen Windows-1252, som glosfiler brukar sparas i.").arg(misfit->character, where);
-    const QString text = why + QStringLiteral("\n\nVill du spara filen som UTF-8 i stället? Den här versionen av Plugo läser sådana filer, "
-                                              "men äldre installationer kanske inte gör det.");
-    return desktop_.question(this, text, editorTitle(), {QStringLiteral("Ja"), QStringLiteral("Nej")}) == 0;
+    return desktop_.question(this, utf8Question(misfit->row, misfit->character), editorTitle(), yesNoAnswers()) == 0;
 }
 
 bool MainWindow::writeTo(const QString &path)
@@ -602,7 +585,7 @@ bool MainWindow::writeTo(const QString &path)
         bytes = *cleanBytes_;
     } else {
         if (const auto problem = vocabulary::firstProblem(model_->document())) {
-            message(problem->text + QStringLiteral("\n\nFilen sparades inte."), platform::MsgOkWarning);
+            message(notSavedText(problem->text), platform::MsgOkWarning);
             if (problem->row > 0)
                 focusCell(problem->row - 1, problem->column, problem->row - 1);
             return false;
@@ -614,14 +597,13 @@ bool MainWindow::writeTo(const QString &path)
         }
         const auto written = vocabulary::writeVocabulary(vocabulary::toGlosor(model_->document()), encoding);
         if (!written) {
-            message(QStringLiteral("Glosorna kunde inte skrivas så att Plugo läser dem likadant.\n\nFilen sparades inte."),
-                    platform::MsgOkWarning);
+            message(unwritableText(), platform::MsgOkWarning);
             return false;
         }
         bytes = *written;
     }
     if (!vocabulary::saveVocabularyFile(path, bytes)) {
-        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        message(saveFailedText(path), platform::MsgOkStop);
         return false;
     }
     path_ = path;
@@ -629,7 +611,7 @@ bool MainWindow::writeTo(const QString &path)
     cleanBytes_ = bytes;
     undo_.setClean();
     updateTitle();
-    statusBar()->showMessage(QStringLiteral("Sparad: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+    statusBar()->showMessage(savedMessage(platform::fileNamePart(path)), kMessageTimeout);
     return true;
 }
 
@@ -638,9 +620,8 @@ bool MainWindow::maybeSave()
     table_->finishEditing();
     if (undo_.isClean())
         return true;
-    const QString name = path_.isEmpty() ? QStringLiteral("Namnlös") : platform::fileNamePart(path_);
-    const int answer = desktop_.question(this, QStringLiteral("Glosfilen \"%1\" har ändringar som inte är sparade. Vill du spara dem?").arg(name),
-                                         editorTitle(), {QStringLiteral("Spara"), QStringLiteral("Spara inte"), QStringLiteral("Avbryt")});
+    const QString name = path_.isEmpty() ? untitledName() : platform::fileNamePart(path_);
+    const int answer = desktop_.question(this, unsavedChangesQuestion(name), editorTitle(), saveAnswers());
     if (answer == 0)
         return spara();
     return answer == 1;
@@ -689,7 +670,9 @@ void MainWindow::kopiera()
     for (int r = top; r <= bottom; ++r) {
         QStringList row;
         for (int c = left; c <= right; ++c)
-            row.append(table_->selectionModel()->isSelected(model_->index(r, c)) || cells.size() == 1 ? model_->cellText(r, c) : QString());
+            row.append(table_->selectionModel()->isSelected(model_->index(r, c)) || cells.size() == 1
+                           ? model_->cellText(r, c)
+                           : QString());
         rows.append(row);
     }
     QApplication::clipboard()->setText(tabText(rows));
@@ -708,12 +691,12 @@ void MainWindow::klippUt()
         model_->removeRowSet(numbers);
         return;
     }
-    model_->clearCells(cells, QStringLiteral("Klipp ut"));
+    model_->clearCells(cells, cutCommand());
 }
 
 void MainWindow::tomRutor()
 {
-    model_->clearCells(selectedCells(), QStringLiteral("Töm rutor"));
+    model_->clearCells(selectedCells(), clearCellsCommand());
 }
 
 void MainWindow::klistraIn()
@@ -726,9 +709,10 @@ void MainWindow::klistraIn()
     // What could not be pasted shows in the status line as a typed refusal does; only when nothing
     // at all was pasted does a message say so, since the table then shows no change to look at.
     QString refusal;
-    const QMetaObject::Connection heard =
-        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
-    const bool pasted = model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0, parseTabText(text));
+    const QMetaObject::Connection heard = connect(model_, &VocabularyModel::refused, this,
+                                                  [&refusal](const QString &why) { refusal = why; });
+    const bool pasted = model_->pasteCells(at.isValid() ? at.row() : 0, at.isValid() ? at.column() : 0,
+                                           parseTabText(text));
     disconnect(heard);
     if (!pasted && !refusal.isEmpty())
         message(refusal, platform::MsgOkWarning);
@@ -760,7 +744,7 @@ void MainWindow::sokNasta()
             return;
         }
     }
-    statusBar()->showMessage(QStringLiteral("\"%1\" finns inte i glosorna.").arg(wanted), kMessageTimeout);
+    statusBar()->showMessage(notFoundMessage(wanted), kMessageTimeout);
 }
 
 void MainWindow::infogaRad()
@@ -784,7 +768,7 @@ void MainWindow::flytta(int delta)
     if (rows.isEmpty())
         return;
     if (rows.constLast() - rows.constFirst() + 1 != rows.size()) {
-        statusBar()->showMessage(QStringLiteral("Markera rader som står i följd för att flytta dem."), kMessageTimeout);
+        statusBar()->showMessage(moveNeedsRunMessage(), kMessageTimeout);
         return;
     }
     const int column = table_->currentIndex().isValid() ? table_->currentIndex().column() : 0;
@@ -802,9 +786,9 @@ void MainWindow::sortera(int column)
 void MainWindow::hjalp()
 {
     const QString folder = desktop_.programFolder();
-    const QString page = platform::pathInFolder(folder, QStringLiteral("editor.html"));
+    const QString page = platform::pathInFolder(folder, helpPageName());
     if (!desktop_.fileExists(page)) {
-        message(QStringLiteral("Hjälpsidan finns inte:\n%1").arg(page), platform::MsgOkWarning);
+        message(helpPageMissingText(page), platform::MsgOkWarning);
         return;
     }
     desktop_.openDocument(this, page, folder);
@@ -815,7 +799,7 @@ QString MainWindow::vocabularyName() const
     QString name = !path_.isEmpty() ? platform::fileNamePart(path_) : suggestedName_;
     if (name.endsWith(QStringLiteral(".gls"), Qt::CaseInsensitive))
         name.chop(4);
-    return name.isEmpty() ? QStringLiteral("Namnlös") : name;
+    return name.isEmpty() ? untitledName() : name;
 }
 
 QString MainWindow::dialogFolder() const
@@ -831,7 +815,8 @@ QString MainWindow::dialogFolder() const
 platform::FileDialogResult MainWindow::askForFile(platform::FileDialogOptions options, bool save)
 {
     options.startFolder = dialogFolder();
-    platform::FileDialogResult chosen = save ? desktop_.saveFileDialog(this, options) : desktop_.openFileDialog(this, options);
+    platform::FileDialogResult chosen = save ? desktop_.saveFileDialog(this, options)
+                                             : desktop_.openFileDialog(this, options);
     if (chosen.path.isEmpty())
         chosen.cancelled = true;
     if (!chosen.cancelled)
@@ -843,16 +828,15 @@ void MainWindow::importera()
 {
     table_->finishEditing();
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Importera glosor");
-    options.filter = kImportFilter;
+    options.title = importTitle();
+    options.filter = importFilter();
     const platform::FileDialogResult chosen = askForFile(options, false);
     if (chosen.cancelled)
         return;
     const QString name = platform::fileNamePart(chosen.path);
     QFile file(chosen.path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImportBytes) {
-        message(file.isOpen() ? QStringLiteral("Filen är för stor för att vara en ordlista:\n%1").arg(chosen.path)
-                              : QStringLiteral("Filen kunde inte läsas:\n%1").arg(chosen.path),
+        message(file.isOpen() ? importTooLargeText(chosen.path) : importUnreadableText(chosen.path),
                 platform::MsgOkWarning);
         return;
     }
@@ -863,7 +847,7 @@ void MainWindow::importera()
         QString error;
         const auto table = exchange::readKvtml(proposal.bytes, &error);
         if (!table) {
-            message(error + QStringLiteral("\n\nIngenting importerades från %1.").arg(name), platform::MsgOkWarning);
+            message(nothingImportedText(error, name), platform::MsgOkWarning);
             return;
         }
         proposal.delimited = false;
@@ -877,21 +861,23 @@ void MainWindow::importera()
     const exchange::ImportedTable table =
         proposal.delimited
             ? exchange::ImportedTable{QString(), QString(),
-                                      exchange::tableRows(exchange::parseDelimited(exchange::decodeText(proposal.bytes, choice->format.encoding),
-                                                                                   choice->format.separator),
-                                                          choice->columns)}
+                                      exchange::tableRows(
+                                          exchange::parseDelimited(exchange::decodeText(proposal.bytes,
+                                                                                        choice->format.encoding),
+                                                                   choice->format.separator),
+                                          choice->columns)}
             : proposal.kvtml;
     if (!choice->append && !maybeSave())
         return;
     // As with a paste, what was left out shows in the status line; a message only when nothing
     // could be taken, since the table then shows no change.
     QString refusal;
-    const QMetaObject::Connection heard =
-        connect(model_, &VocabularyModel::refused, this, [&refusal](const QString &why) { refusal = why; });
+    const QMetaObject::Connection heard = connect(model_, &VocabularyModel::refused, this,
+                                                  [&refusal](const QString &why) { refusal = why; });
     const bool taken = model_->importRows(table.sprak1, table.sprak2, table.rows, choice->append);
     disconnect(heard);
     if (!taken) {
-        message(refusal + QStringLiteral("\n\nIngenting importerades från %1.").arg(name), platform::MsgOkWarning);
+        message(nothingImportedText(refusal, name), platform::MsgOkWarning);
         return;
     }
     if (!choice->append) {
@@ -902,7 +888,7 @@ void MainWindow::importera()
         suggestedName_ = QFileInfo(name).completeBaseName() + QStringLiteral(".gls");
         updateTitle();
     }
-    statusBar()->showMessage(QStringLiteral("Importerad: %1").arg(name), kMessageTimeout);
+    statusBar()->showMessage(importedMessage(name), kMessageTimeout);
     table_->setFocus();
 }
 
@@ -910,12 +896,12 @@ void MainWindow::exportera()
 {
     table_->finishEditing();
     if (model_->wordCount() == 0) {
-        message(QStringLiteral("Det finns inga glosor att exportera."), platform::MsgOkWarning);
+        message(nothingToExportText(), platform::MsgOkWarning);
         return;
     }
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Exportera glosor");
-    options.filter = kExportFilter;
+    options.title = exportTitle();
+    options.filter = exportFilter();
     options.presetName = vocabularyName() + QStringLiteral(".csv");
     options.confirmOverwrite = true;
     const platform::FileDialogResult chosen = askForFile(options, true);
@@ -928,18 +914,21 @@ void MainWindow::exportera()
     if (suffix == QStringLiteral("kvtml"))
         format = 3;
     else if (format < 0 || format > 3)
-        format = suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv") || suffix == QStringLiteral("tab") ? 2 : 0;
-    static const QString extensions[] = {QStringLiteral(".csv"), QStringLiteral(".csv"), QStringLiteral(".txt"), QStringLiteral(".kvtml")};
+        format = suffix == QStringLiteral("txt") || suffix == QStringLiteral("tsv") || suffix == QStringLiteral("tab")
+                     ? 2
+                     : 0;
+    static const QString extensions[] = {QStringLiteral(".csv"), QStringLiteral(".csv"), QStringLiteral(".txt"),
+                                         QStringLiteral(".kvtml")};
     if (!withExtension(path, extensions[format]))
         return;
     static const QChar separators[] = {u';', u',', u'\t'};
     const QByteArray bytes = format == 3 ? exchange::kvtmlBytes(model_->document(), vocabularyName())
                                          : exchange::csvBytes(model_->document(), separators[format]);
     if (!vocabulary::saveVocabularyFile(path, bytes)) {
-        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        message(saveFailedText(path), platform::MsgOkStop);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Exporterad: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+    statusBar()->showMessage(exportedMessage(platform::fileNamePart(path)), kMessageTimeout);
 }
 
 std::optional<exchange::PrintOptions> MainWindow::askPrintLayout(bool toPdf)
@@ -966,11 +955,10 @@ void MainWindow::skrivUt()
         return;
     const int pages = exchange::printVocabulary(printer, model_->document(), *options);
     if (pages == 0) {
-        message(QStringLiteral("Glosorna kunde inte skrivas ut på %1.").arg(printer.printerName()), platform::MsgOkWarning);
+        message(printFailedText(printer.printerName()), platform::MsgOkWarning);
         return;
     }
-    statusBar()->showMessage(pages == 1 ? QStringLiteral("Utskriven: 1 sida") : QStringLiteral("Utskriven: %1 sidor").arg(pages),
-                             kMessageTimeout);
+    statusBar()->showMessage(printedMessage(pages), kMessageTimeout);
 }
 
 void MainWindow::sparaSomPdf()
@@ -979,8 +967,8 @@ void MainWindow::sparaSomPdf()
     if (!options)
         return;
     platform::FileDialogOptions dialog;
-    dialog.title = QStringLiteral("Spara som PDF");
-    dialog.filter = QStringLiteral("PDF-fil (*.pdf)|*.pdf");
+    dialog.title = savePdfTitle();
+    dialog.filter = pdfFilter();
     dialog.presetName = vocabularyName() + QStringLiteral(".pdf");
     dialog.confirmOverwrite = true;
     const platform::FileDialogResult chosen = askForFile(dialog, true);
@@ -1001,10 +989,10 @@ void MainWindow::sparaSomPdf()
         pages = exchange::printVocabulary(writer, model_->document(), *options);
     }
     if (pages == 0 || !file.commit()) {
-        message(QStringLiteral("Filen kunde inte sparas:\n%1\n\nEn fil som fanns där förut är orörd.").arg(path), platform::MsgOkStop);
+        message(saveFailedText(path), platform::MsgOkStop);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Sparad som PDF: %1").arg(platform::fileNamePart(path)), kMessageTimeout);
+    statusBar()->showMessage(savedPdfMessage(platform::fileNamePart(path)), kMessageTimeout);
 }
 
 void MainWindow::fillLanguageMenu(QMenu *menu, int which)
@@ -1025,16 +1013,16 @@ void MainWindow::fillLanguageMenu(QMenu *menu, int which)
         connect(action, &QAction::triggered, this, [this, which, code] {
             const QString current = which == 0 ? model_->document().sprak1 : model_->document().sprak2;
             if (!spelling_->choices().choose(current, code))
-                refused(QStringLiteral("Valet av språk kunde inte sparas till nästa gång."));
+                refused(languageChoiceNotSavedText());
             spellingLanguagesChanged();
         });
     };
-    item(QStringLiteral("Efter språknamnet (%1)").arg(byNameText.isEmpty() ? QStringLiteral("ingen") : byNameText), std::nullopt);
+    item(byLanguageNameItem(byNameText), std::nullopt);
     menu->addSeparator();
     for (const spelling::DictionaryChoice &choice : spelling::dictionaryChoices())
         item(choice.displayName, choice.code);
     menu->addSeparator();
-    item(QStringLiteral("Ingen stavningskontroll"), QString());
+    item(noSpellingItem(), QString());
 }
 
 void MainWindow::spellingLanguagesChanged()
@@ -1049,13 +1037,11 @@ void MainWindow::spellingLanguagesChanged()
     for (int which = 0; which < 2; ++which) {
         const QString name = which == 0 ? document.sprak1 : document.sprak2;
         const QString said = name.simplified().toLower();
-        if (said.isEmpty() || !spelling_->dictionaryForColumn(which).isEmpty()
-            || spelling_->choices().choiceFor(name) || uncheckedNamesSaid_.contains(said))
+        if (said.isEmpty() || !spelling_->dictionaryForColumn(which).isEmpty() || spelling_->choices().choiceFor(name)
+            || uncheckedNamesSaid_.contains(said))
             continue;
         uncheckedNamesSaid_.append(said);
-        statusBar()->showMessage(QStringLiteral("Stavningen kontrolleras inte för \"%1\": det finns ingen ordlista för det språket. "
-                                                "Välj en under Verktyg > Språk för stavning.").arg(name),
-                                 kMessageTimeout);
+        statusBar()->showMessage(noDictionaryMessage(name), kMessageTimeout);
     }
 }
 
@@ -1063,8 +1049,7 @@ void MainWindow::addToPersonalWords(int column, const QString &word)
 {
     spelling::Speller &speller = spelling_->spellerForColumn(column);
     if (!speller.addToPersonalWords(word))
-        refused(QStringLiteral("Ordet \"%1\" kunde inte sparas i din ordlista: %2 Det räknas som rätt tills du stänger editorn.")
-                    .arg(word, speller.problem()));
+        refused(personalWordNotSavedText(word, speller.problem()));
     table_->viewport()->update();
 }
 
@@ -1076,9 +1061,8 @@ void MainWindow::spellingMenu(const QModelIndex &index, const QPoint &globalPos)
     const QString text = model_->cellText(row, column);
     const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
     if (wrong.isEmpty()) {
-        statusBar()->showMessage(spelling_->dictionaryForColumn(column).isEmpty()
-                                     ? QStringLiteral("Stavningen kontrolleras inte i den här kolumnen.")
-                                     : QStringLiteral("Rutan har inga felstavade ord."),
+        statusBar()->showMessage(spelling_->dictionaryForColumn(column).isEmpty() ? columnNotCheckedMessage()
+                                                                                  : noMisspellingsMessage(),
                                  kMessageTimeout);
         return;
     }
@@ -1088,8 +1072,8 @@ void MainWindow::spellingMenu(const QModelIndex &index, const QPoint &globalPos)
     const QStringList suggestions = speller.suggestions(word, 5);
     QStringList items = suggestions;
     if (items.isEmpty())
-        items << QStringLiteral("!Inga förslag");
-    items << QString() << QStringLiteral("Lägg till i ordlistan") << QStringLiteral("Ignorera");
+        items << u'!' + noSuggestionsItem();
+    items << QString() << addToDictionaryItem() << ignoreItem();
     const std::optional<int> chosen = dialogs_->popupMenu(this, globalPos, items);
     if (!chosen)
         return;
@@ -1114,10 +1098,7 @@ void MainWindow::stavningskontroll()
 {
     table_->finishEditing();
     if (spelling_->dictionaryForColumn(0).isEmpty() && spelling_->dictionaryForColumn(1).isEmpty()) {
-        message(QStringLiteral("Stavningen kan inte kontrolleras: det finns ingen ordlista för språken \"%1\" och \"%2\".\n\n"
-                               "Välj språk under Verktyg > Språk för stavning.")
-                    .arg(model_->document().sprak1, model_->document().sprak2),
-                platform::MsgOkWarning);
+        message(noDictionariesText(model_->document().sprak1, model_->document().sprak2), platform::MsgOkWarning);
         return;
     }
     const int columns = VocabularyModel::kColumns;
@@ -1131,20 +1112,23 @@ void MainWindow::stavningskontroll()
         for (;;) {
             const QString text = model_->cellText(row, column);
             const QList<spelling::WordRange> wrong = spelling_->misspelt(column, text);
-            const auto next = std::find_if(wrong.begin(), wrong.end(), [from](const spelling::WordRange &r) { return r.start >= from; });
+            const auto next = std::find_if(wrong.begin(), wrong.end(),
+                                           [from](const spelling::WordRange &r) { return r.start >= from; });
             if (next == wrong.end())
                 break;
             spelling::Speller &speller = spelling_->spellerForColumn(column);
             const QString word = text.mid(next->start, next->length);
             focusCell(row, column, row);
             const QString language = spelling::dictionaryDisplayName(speller.code());
-            const SpellingAnswer answer = dialogs_->spellingStep(
-                this, {word, text, speller.suggestions(word, 5), language.isEmpty() ? speller.code() : language});
+            const SpellingAnswer answer = dialogs_->spellingStep(this,
+                                                                 {word, text, speller.suggestions(word, 5),
+                                                                  language.isEmpty() ? speller.code() : language});
             switch (answer.action) {
             case SpellingAnswer::Stop:
                 return;
             case SpellingAnswer::Change:
-                if (answer.replacement != word && !model_->setCell(row, column, replaced(text, *next, answer.replacement)))
+                if (answer.replacement != word
+                    && !model_->setCell(row, column, replaced(text, *next, answer.replacement)))
                     return;  // refused; the status line says why
                 from = next->start + answer.replacement.size();
                 break;
@@ -1160,7 +1144,7 @@ void MainWindow::stavningskontroll()
         }
     }
     table_->viewport()->update();
-    message(QStringLiteral("Stavningskontrollen är klar: det finns inga fler felstavade ord."), platform::MsgOk);
+    message(spellCheckDoneText(), platform::MsgOk);
 }
 
 }  // namespace editor

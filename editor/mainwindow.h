@@ -149,7 +149,4 @@ private:
     QStringList uncheckedNamesSaid_;
 };
 
-// The title every message of the editor carries.
-QString editorTitle();
-
 }  // namespace editor

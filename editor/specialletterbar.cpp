@@ -4,6 +4,7 @@
 #include "glostable.h"
 #include "spelling/languages.h"
 #include "spelling/specialletters.h"
+#include "texts.h"
 #include "vocabularymodel.h"
 
 #include <QApplication>
@@ -49,7 +50,10 @@ public:
     void addItem(QLayoutItem *item) override { items_.append(item); }
     int count() const override { return static_cast<int>(items_.size()); }
     QLayoutItem *itemAt(int index) const override { return items_.value(index); }
-    QLayoutItem *takeAt(int index) override { return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr; }
+    QLayoutItem *takeAt(int index) override
+    {
+        return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr;
+    }
     Qt::Orientations expandingDirections() const override { return {}; }
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
@@ -87,7 +91,8 @@ public:
                 widest = widest.expandedTo(items_[i]->sizeHint());
         }
         const QSize first = items_.isEmpty() ? QSize() : items_.front()->sizeHint();
-        return QSize(std::max(first.width(), first.width() + widest.width()), std::max(first.height(), widest.height()));
+        return QSize(std::max(first.width(), first.width() + widest.width()),
+                     std::max(first.height(), widest.height()));
     }
 
 private:
@@ -146,8 +151,8 @@ private:
 // Held alone, these only wait for the key they modify; they neither make nor break a combination.
 bool isModifierKey(int key)
 {
-    return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_AltGr || key == Qt::Key_Super_L ||
-           key == Qt::Key_Super_R || key == Qt::Key_Hyper_L || key == Qt::Key_Hyper_R;
+    return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_AltGr || key == Qt::Key_Super_L
+           || key == Qt::Key_Super_R || key == Qt::Key_Hyper_L || key == Qt::Key_Hyper_R;
 }
 
 // The letters of the column's language that a cell of the column can hold in the file; the format
@@ -216,11 +221,11 @@ void SpecialLetterBar::refresh()
 
     QString text;
     if (!letters.isEmpty())
-        text = QStringLiteral("%1 tecken:").arg(languageName(dictionary));
+        text = lettersCaption(languageName(dictionary));
     else if (!dictionary.isEmpty())
-        text = QStringLiteral("Inga specialtecken för %1").arg(languageName(dictionary).toLower());
+        text = noLettersForText(languageName(dictionary).toLower());
     else
-        text = QStringLiteral("Inga specialtecken: okänt språk");
+        text = noLettersText();
     label_->setText(text);
     // Room for the small letters and the capitals whichever column is current, so that the table
     // does not jump as the cursor goes from the words to the meanings.
@@ -246,7 +251,7 @@ void SpecialLetterBar::refresh()
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdTecken_%1").arg(buttons_.size()));
         button->setText(QString(letter.letter));
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(letter.letter).arg(spelling::keysText(letter)));
+        button->setToolTip(letterToolTip(letter.letter, spelling::keysText(letter)));
         button->setAutoRaise(true);
         // The cell keeps the focus, so that typing goes on after the letter.
         button->setFocusPolicy(Qt::NoFocus);

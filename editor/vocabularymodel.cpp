@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabularymodel.h"
 
+#include "texts.h"
+
 #include <QBrush>
 #include <QCollator>
 #include <QColor>
@@ -57,8 +59,8 @@ private:
 class NameCommand : public QUndoCommand {
 public:
     NameCommand(VocabularyModel &model, int which, QString before, QString after)
-        : QUndoCommand(which == 0 ? QStringLiteral("Språk 1") : QStringLiteral("Språk 2")), model_(model),
-          which_(which), before_(std::move(before)), after_(std::move(after))
+        : QUndoCommand(languageNameCommand(which)), model_(model), which_(which), before_(std::move(before)),
+          after_(std::move(after))
     {
     }
 
@@ -121,7 +123,7 @@ QVariant VocabularyModel::data(const QModelIndex &index, int role) const
         return found == warnings_.cend() ? QVariant() : QVariant(found->join(u'\n'));
     }
     case Qt::BackgroundRole:
-        return warnings_.contains(index.row()) ? QVariant(QBrush(QColor(255, 243, 205))) : QVariant();
+        return warnings_.contains(index.row()) ? QVariant(QBrush(kWarningBackground)) : QVariant();
     default:
         return {};
     }
@@ -143,9 +145,9 @@ QVariant VocabularyModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole)
         return {};
     if (section == 0)
-        return document_.sprak1.isEmpty() ? QStringLiteral("Glosa") : document_.sprak1;
-    const QString name = document_.sprak2.isEmpty() ? QStringLiteral("Betydelse") : document_.sprak2;
-    return QStringLiteral("%1 %2").arg(name).arg(section);
+        return document_.sprak1.isEmpty() ? wordHeader() : document_.sprak1;
+    const QString name = document_.sprak2.isEmpty() ? meaningHeader() : document_.sprak2;
+    return meaningColumnHeader(name, section);
 }
 
 Qt::ItemFlags VocabularyModel::flags(const QModelIndex &index) const
@@ -257,8 +259,7 @@ bool VocabularyModel::setCell(int row, int column, const QString &text)
         entry.word = text;
     else
         vocabulary::setMeaning(entry.meanings, column - 1, text);
-    return pushSplice(row, 1, {entry}, QStringLiteral("Skriv i rad %1").arg(row + 1), column)
-           || cellText(row, column) == text;
+    return pushSplice(row, 1, {entry}, typeInRowCommand(row + 1), column) || cellText(row, column) == text;
 }
 
 bool VocabularyModel::setLanguageName(int which, const QString &name)
@@ -281,7 +282,7 @@ bool VocabularyModel::insertEmptyRow(int row)
         return false;
     }
     row = std::clamp(row, 0, rowCount());
-    pushSplice(row, 0, {Entry{}}, QStringLiteral("Infoga rad"), 0);
+    pushSplice(row, 0, {Entry{}}, insertRowCommand(), 0);
     return true;
 }
 
@@ -289,7 +290,8 @@ bool VocabularyModel::removeRowSet(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < 0 || r >= rowCount(); }), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < 0 || r >= rowCount(); }),
+               rows.end());
     if (rows.isEmpty())
         return false;
     const int first = rows.constFirst();
@@ -302,7 +304,7 @@ bool VocabularyModel::removeRowSet(QList<int> rows)
     // The table keeps one row to type in.
     if (kept.empty() && first == 0 && last == rowCount() - 1)
         kept.emplace_back();
-    pushSplice(first, last - first + 1, std::move(kept), QStringLiteral("Ta bort rader"), 0);
+    pushSplice(first, last - first + 1, std::move(kept), removeRowsCommand(), 0);
     return true;
 }
 
@@ -320,8 +322,7 @@ bool VocabularyModel::moveRowRange(int first, int last, int delta)
     else
         std::rotate(moved.begin(), moved.end() - 1, moved.end());
     // Rows alike move without a change; the cursor still goes with them.
-    pushSplice(from, to - from + 1, std::move(moved), delta < 0 ? QStringLiteral("Flytta upp") : QStringLiteral("Flytta ned"),
-               0);
+    pushSplice(from, to - from + 1, std::move(moved), delta < 0 ? moveUpCommand() : moveDownCommand(), 0);
     return true;
 }
 
@@ -341,8 +342,7 @@ bool VocabularyModel::sortByColumn(int column)
             return kb.isEmpty();
         return collator.compare(ka, kb) < 0;
     });
-    return pushSplice(0, rowCount(), std::move(sorted),
-                      column == 0 ? QStringLiteral("Sortera efter glosa") : QStringLiteral("Sortera efter första betydelse"),
+    return pushSplice(0, rowCount(), std::move(sorted), column == 0 ? sortByWordCommand() : sortByMeaningCommand(),
                       column);
 }
 
@@ -353,7 +353,7 @@ bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &
     row = std::min(row, rowCount());
     const PasteFit fit = fitPaste(pasted, row, column);
     if (fit.nothingLeft) {
-        emit refused(QStringLiteral("Ingenting klistrades in: ") + fit.firstReason);
+        emit refused(nothingPastedText(fit.firstReason));
         return false;
     }
     const QList<QStringList> &cells = fit.cells;
@@ -370,13 +370,14 @@ bool VocabularyModel::pasteCells(int row, int column, const QList<QStringList> &
         }
         rows.push_back(std::move(entry));
     }
-    pushSplice(row, existing, std::move(rows), QStringLiteral("Klistra in"), column);
+    pushSplice(row, existing, std::move(rows), pasteCommand(), column);
     if (!fit.note.isEmpty())
         emit refused(fit.note);
     return true;
 }
 
-bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows, bool append)
+bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, const QList<QStringList> &rows,
+                                 bool append)
 {
     int at = 0;
     if (append) {
@@ -385,7 +386,7 @@ bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, c
             --at;
     }
     if (at >= vocabulary::kMaxWords) {
-        emit refused(vocabulary::tooManyWordsText() + QStringLiteral(" Inga glosor importerades."));
+        emit refused(noWordsImportedText(vocabulary::tooManyWordsText()));
         return false;
     }
     const PasteFit fit = fitPaste(rows, at, 0, true);
@@ -403,20 +404,19 @@ bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, c
             entries.push_back(std::move(entry));
     }
     if (entries.empty()) {
-        emit refused(fit.nothingLeft ? QStringLiteral("Ingenting importerades: ") + fit.firstReason
-                                     : QStringLiteral("Filen innehåller inga glosor."));
+        emit refused(fit.nothingLeft ? nothingImportedRefusal(fit.firstReason) : noWordsInFileText());
         return false;
     }
     const QString names[] = {vocabulary::withoutRefused(sprak1, FieldKind::Language1),
                              vocabulary::withoutRefused(sprak2, FieldKind::Language2)};
-    undo_.beginMacro(QStringLiteral("Importera"));
+    undo_.beginMacro(importStep());
     for (int which = 0; which < 2; ++which) {
         const QString &current = which == 0 ? document_.sprak1 : document_.sprak2;
         // A spreadsheet has no language names: the table keeps its own then.
         if (!names[which].isEmpty() && (!append || current.isEmpty()))
             setLanguageName(which, names[which]);
     }
-    pushSplice(at, rowCount() - at, std::move(entries), QStringLiteral("Importera"), 0);
+    pushSplice(at, rowCount() - at, std::move(entries), importStep(), 0);
     undo_.endMacro();
     if (!fit.note.isEmpty())
         emit refused(fit.note);
@@ -425,7 +425,7 @@ bool VocabularyModel::importRows(const QString &sprak1, const QString &sprak2, c
 
 PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool imported)
 {
-    const QString notTaken = imported ? QStringLiteral("importerades inte") : QStringLiteral("klistrades inte in");
+    const QString notTaken = notTakenText(imported);
     using vocabulary::kMaxWords;
     PasteFit fit;
     const int columns = VocabularyModel::kColumns;
@@ -447,18 +447,19 @@ PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool im
             line = line.mid(0, columns - column);
             if (fit.note.isEmpty()) {
                 fit.firstReason = vocabulary::tooManyMeaningsText();
-                fit.note = QStringLiteral("Rad %1: ett ord kan inte ha fler än %2 betydelser, så resten av raden %3.")
-                               .arg(tableRow).arg(vocabulary::kMaxMeanings).arg(notTaken);
+                fit.note = tooManyMeaningsNote(tableRow, vocabulary::kMaxMeanings, notTaken);
             }
         }
         for (qsizetype j = 0; j < line.size(); ++j) {
             std::optional<vocabulary::Refusal> refusal;
-            QString kept = vocabulary::withoutRefused(line[j], VocabularyModel::kindOfColumn(column + static_cast<int>(j)), &refusal);
+            QString kept = vocabulary::withoutRefused(line[j],
+                                                      VocabularyModel::kindOfColumn(column + static_cast<int>(j)),
+                                                      &refusal);
             anyText = anyText || !line[j].isEmpty();
             textLeft = textLeft || !kept.isEmpty();
             if (refusal && fit.note.isEmpty()) {
                 fit.firstReason = refusal->reason;
-                fit.note = QStringLiteral("Rad %1: %2").arg(tableRow).arg(refusal->leftOut);
+                fit.note = leftOutNote(tableRow, refusal->leftOut);
             }
             line[j] = std::move(kept);
         }
@@ -470,8 +471,7 @@ PasteFit fitPaste(const QList<QStringList> &pasted, int row, int column, bool im
             anyText = anyText || !pasted[i].join(QString()).isEmpty();
         if (fit.note.isEmpty()) {
             fit.firstReason = vocabulary::tooManyWordsText();
-            fit.note = fit.firstReason + (dropped == 1 ? QStringLiteral(" Den sista raden %1.").arg(notTaken)
-                                                       : QStringLiteral(" De sista %1 raderna %2.").arg(dropped).arg(notTaken));
+            fit.note = fit.firstReason + droppedRowsNote(dropped, notTaken);
         }
     }
     fit.nothingLeft = anyText && !textLeft;

@@ -4,6 +4,7 @@
 #include "vocabfile/rules.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -34,6 +35,8 @@ class VocabularyModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kColumns = 1 + vocabulary::kMaxMeanings;
+    // The background of a row with a warning; the window marks an empty language name's field with it too.
+    static constexpr QColor kWarningBackground{255, 243, 205};
 
     explicit VocabularyModel(QUndoStack &undo, QObject *parent = nullptr);
 

@@ -28,8 +28,9 @@ struct InetPlugo::Job {
     bool toFile = false;
     QString path;
     BodyCheck *check = nullptr;
-    long connectTimeoutMs = 60000;
-    long stallSeconds = 60;
+    // run() sets both from the object's time-out.
+    long connectTimeoutMs = static_cast<long>(kDefaultTimeout.count());
+    long stallSeconds = static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(kDefaultTimeout).count());
     qint64 textLimit = 0;
 
     CURLM *multi = nullptr;

@@ -24,7 +24,8 @@ public:
     ~InetPlugo() override;
 
     // Both the longest wait for a connection and the longest time a transfer may go without any
-    // progress; a slow transfer that keeps moving is never cut off. 60 seconds unless set.
+    // progress; a slow transfer that keeps moving is never cut off. kDefaultTimeout unless set.
+    static constexpr std::chrono::milliseconds kDefaultTimeout{60000};
     void setTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
     std::chrono::milliseconds timeout() const { return timeout_; }
 
@@ -50,7 +51,7 @@ public:
 private:
     void run(const std::shared_ptr<Job> &job);
 
-    std::chrono::milliseconds timeout_{60000};
+    std::chrono::milliseconds timeout_{kDefaultTimeout};
     qint64 textLimit_ = kDefaultTextLimit;
     int responseCode_ = 0;
     QString responseInfo_;
