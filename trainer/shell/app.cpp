@@ -6,6 +6,7 @@
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
+#include "plugo/version.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -27,7 +28,7 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plugo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(PLUGO_VERSION_TEXT));
     QApplication::setWindowIcon(platform::programIcon());
     platform::installSwedishTexts(app);
 #ifdef PLUGO_WARM_FONTCONFIG
