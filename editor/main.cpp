@@ -3,6 +3,7 @@
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
+#include "plugo/version.h"
 
 #include <QApplication>
 
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("editor"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(PLUGO_VERSION_TEXT));
     QApplication::setWindowIcon(platform::programIcon());
     // The toolkit's own buttons, menus and file dialog speak Swedish like the rest of the window.
     platform::installSwedishTexts(app);

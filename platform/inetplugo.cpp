@@ -2,6 +2,7 @@
 #include "inetplugo.h"
 
 #include "atomicfile.h"
+#include "plugo/version.h"
 #include "windows1252.h"
 
 #include <QDeadlineTimer>
@@ -189,7 +190,7 @@ void configure(Job &job)
     curl_easy_setopt(easy, CURLOPT_URL, job.url.constData());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
     curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(easy, CURLOPT_USERAGENT, "PlugoPro Update/1.00");
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, "PlugoPro Update/" PLUGO_VERSION_TEXT);
     // The programs read no environment: no proxy from it either.
     curl_easy_setopt(easy, CURLOPT_PROXY, "");
     // The worker thread must not get signals from curl.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "plugo/version.h"
+
 #include <QString>
 
 namespace platform {
@@ -8,7 +10,7 @@ namespace platform {
 // The name and version the windows and pages show.
 inline QString productTitle()
 {
-    return QStringLiteral("PlugoPro 1.00");
+    return QStringLiteral("PlugoPro " PLUGO_VERSION_TEXT);
 }
 
 }  // namespace platform

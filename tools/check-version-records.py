@@ -1,26 +1,31 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the version records of the three programs, and the MIME type of the vocabulary files.
+"""Checks what the build cannot: the version records as Windows reads them out of the built programs,
+and the desktop entries and MIME type of the vocabulary files as Linux reads them.
 
-On Windows each program carries a VERSIONINFO resource and the program icon (packaging/*.rc); on
-Linux the desktop entries (packaging/*.desktop) carry the same facts. All must say version 1.00,
-description "Programfil", the program's comment and its internal name. The resource scripts are
-read as text here and, where llvm-rc is installed, also compiled and read back from the binary
-resource, the way Windows will see them. The desktop entries also go through desktop-file-validate
-when it is installed.
+The version itself needs no check of its own: packaging/version.cmake sets it once, and the build
+writes it into the programs, the resource scripts' records, the desktop entries and the packages.
+What is still written by hand is checked here where it lands:
 
-The editor opens vocabulary files from the file manager: its desktop entry takes a file and names
-the MIME type that packaging/plugo-glosfil.xml gives *.gls. The XML is read here and, where
-shared-mime-info and desktop-file-utils are installed, built into a scratch MIME database and
-desktop-entry cache, to see that *.gls really maps to the type and the type to the editor.
+With --programs (the Windows leg) it reads each built program: one Windows GUI program (no console
+window) that needs no DLL but Windows' own, carrying the program icon and the version record of its
+resource script (packaging/*.rc), with the given version, description "Programfil", the program's
+comment and its internal name, in the Swedish string table.
 
-With --programs, it reads the same records out of the built Windows programs instead, and checks
-that each is a GUI program (no console window) that needs no DLL but Windows' own.
+With --desktop (Linux) it reads the desktop entries the build wrote (from packaging/*.desktop.in):
+the given version, the same name, comment, description and internal name as the Windows records, the programs' paths,
+and desktop-file-validate's verdict when it is installed. The editor opens vocabulary files from
+the file manager: its entry takes a file and names the MIME type that packaging/plugo-glosfil.xml
+gives *.gls. The XML is read here and, where shared-mime-info and desktop-file-utils are installed,
+built into a scratch MIME database and desktop-entry cache, to see that *.gls really maps to the
+type and the type to the editor.
 
-Usage: check-version-records.py [source folder]
-       check-version-records.py --programs <folder of plugo.exe, editor.exe, update.exe> <source folder>
+Usage: check-version-records.py --programs <folder of plugo.exe, editor.exe, update.exe> --version 1.00 <source folder>
+       check-version-records.py --desktop <folder of the built *.desktop> --version 1.00 <source folder>
+CMake passes the version of packaging/version.cmake (tests/packaging/CMakeLists.txt).
 """
 
+import argparse
 import configparser
 import pathlib
 import re
@@ -31,24 +36,20 @@ import sys
 import tempfile
 import xml.etree.ElementTree
 
-VERSION = "1.00"
 DESCRIPTION = "Programfil"
 
 PROGRAMS = {
     "plugo": {
         "comment": "Träna dina glosläxor!",
         "name": "PlugoPro",
-        "sources": "trainer",
     },
     "update": {
         "comment": "Uppdaterar Plugoprogrammen",
         "name": "PlugoPro Update",
-        "sources": "updater",
     },
     "editor": {
         "comment": "Skriv glosor för Plugo",
         "name": "Vuzuvevizaduvareziv",
-        "sources": "editor",
         # The file manager hands it the vocabulary file to open.
         "arguments": " %f",
         "mime": "application/x-plugo-glosfil",
@@ -77,126 +78,28 @@ def fail(where, message):
     failures.append(f"{where}: {message}")
 
 
-def expected_strings(program):
+def expected_strings(program, version):
     facts = PROGRAMS[program]
     return {
         "Comments": facts["comment"],
         "FileDescription": DESCRIPTION,
-        "FileVersion": VERSION,
+        "FileVersion": version,
         "InternalName": program,
         "OriginalFilename": f"{program}.exe",
         "ProductName": facts["name"],
-        "ProductVersion": VERSION,
+        "ProductVersion": version,
     }
 
 
-def version_numbers():
-    major, minor = VERSION.split(".")
+def version_numbers(version):
+    major, minor = version.split(".")
     return [int(major), int(minor), 0, 0]
 
 
-# ---- the resource script as text ------------------------------------------------------------
-
-def read_utf8(path):
-    if not path.is_file():
-        fail(path, "missing")
-        return None
-    data = path.read_bytes()
-    if data.startswith(b"\xef\xbb\xbf"):
-        fail(path, "begins with a byte-order mark; the resource compiler wants plain UTF-8")
-        data = data[3:]
-    try:
-        return data.decode("utf-8")
-    except UnicodeDecodeError as error:
-        fail(path, f"is not UTF-8: {error}")
-        return None
-
-
-def strip_comments(text):
-    return re.sub(r"//[^\n]*", "", text)
-
-
-def check_rc_text(root, program):
-    path = root / "packaging" / f"{program}.rc"
-    text = read_utf8(path)
-    if text is None:
-        return
-    code = strip_comments(text)
-
-    pragma = re.search(r"^\s*#pragma\s+code_page\s*\(\s*65001\s*\)\s*$", code, re.MULTILINE)
-    if not pragma:
-        fail(path, "has no '#pragma code_page(65001)'")
-    else:
-        before = code[: pragma.start()]
-        if any(ord(c) > 127 for c in before):
-            fail(path, "has non-ASCII text before '#pragma code_page(65001)'")
-
-    icon = re.search(r'^\s*(\w+)\s+ICON\s+"([^"]+)"', code, re.MULTILINE)
-    if not icon:
-        fail(path, "has no ICON statement")
-    elif icon.group(2) != "plugo.ico":
-        fail(path, f'names the icon "{icon.group(2)}", not "plugo.ico"')
-
-    for key in ("FILEVERSION", "PRODUCTVERSION"):
-        found = re.search(rf"^\s*{key}\s+([\d\s,]+)$", code, re.MULTILINE)
-        numbers = [int(n) for n in found.group(1).split(",")] if found else None
-        if numbers != version_numbers():
-            fail(path, f"{key} is {numbers}, expected {version_numbers()}")
-
-    filetype = re.search(r"^\s*FILETYPE\s+(0x[0-9a-fA-F]+|\d+)L?\s*$", code, re.MULTILINE)
-    if not filetype or int(filetype.group(1), 0) != 1:
-        fail(path, "FILETYPE is not 1 (an application)")
-
-    block = re.search(r'BLOCK\s+"StringFileInfo"\s+BEGIN\s+BLOCK\s+"([0-9A-Fa-f]{8})"\s+BEGIN(.*?)END',
-                      code, re.DOTALL)
-    if not block:
-        fail(path, "has no StringFileInfo block")
-    else:
-        if block.group(1).lower() != STRING_BLOCK:
-            fail(path, f'string block is "{block.group(1)}", expected "{STRING_BLOCK}"')
-        values = dict(re.findall(r'VALUE\s+"([^"]+)"\s*,\s*"([^"]*)"', block.group(2)))
-        if values != expected_strings(program):
-            fail(path, f"strings are {values}, expected {expected_strings(program)}")
-
-    translation = re.search(r'VALUE\s+"Translation"\s*,\s*(0x[0-9a-fA-F]+|\d+)\s*,\s*(0x[0-9a-fA-F]+|\d+)',
-                            code)
-    if not translation or (int(translation.group(1), 0), int(translation.group(2), 0)) != (LANGUAGE, CODEPAGE):
-        fail(path, f"Translation is not 0x{LANGUAGE:x}, {CODEPAGE}")
-
-
-# ---- the compiled resource ------------------------------------------------------------------
+# ---- the resources ---------------------------------------------------------------------------
 
 def align4(offset):
     return (offset + 3) & ~3
-
-
-def read_id(data, offset):
-    """A resource type or name: 0xFFFF and a number, or a zero-ended UTF-16 string."""
-    (first,) = struct.unpack_from("<H", data, offset)
-    if first == 0xFFFF:
-        (number,) = struct.unpack_from("<H", data, offset + 2)
-        return number, offset + 4
-    end = offset
-    while struct.unpack_from("<H", data, end)[0] != 0:
-        end += 2
-    return data[offset:end].decode("utf-16-le"), end + 2
-
-
-def read_res(data):
-    """The entries of a .res file as (type, name, language, bytes)."""
-    entries = []
-    offset = 0
-    while offset + 8 <= len(data):
-        size, header_size = struct.unpack_from("<II", data, offset)
-        kind, at = read_id(data, offset + 8)
-        name, at = read_id(data, at)
-        at = align4(at)
-        _data_version, _flags, language = struct.unpack_from("<IHH", data, at)
-        body = data[offset + header_size: offset + header_size + size]
-        if kind != 0:
-            entries.append((kind, name, language, body))
-        offset = align4(offset + header_size + size)
-    return entries
 
 
 def read_version_node(data, offset):
@@ -224,43 +127,26 @@ def read_version_node(data, offset):
     return (key, value, children), align4(end)
 
 
-def check_compiled(root, program, llvm_rc):
-    source = root / "packaging" / f"{program}.rc"
-    with tempfile.TemporaryDirectory() as scratch:
-        res = pathlib.Path(scratch) / f"{program}.res"
-        # llvm-rc is told the code page the script's pragma names; older ones do not read it.
-        # The script is named relative to the checkout: llvm-rc takes a leading "/" for one of
-        # its own switches, so an absolute path such as /check/... would be read as "/c".
-        run = subprocess.run([llvm_rc, "/C", "65001", "/I", str(root / "data" / "icons"),
-                              "/FO", str(res), str(source.relative_to(root))],
-                             cwd=root, capture_output=True, text=True)
-        if run.returncode != 0:
-            fail(source, f"does not compile: {run.stdout}{run.stderr}")
-            return
-        entries = read_res(res.read_bytes())
-    check_resources(root, source, program, entries)
-
-
-def check_resources(root, source, program, entries):
+def check_resources(root, source, program, entries, version):
     """The version record and icon among a program's resources, as Windows reads them."""
     versions = [body for kind, _name, language, body in entries if kind == RT_VERSION]
     if len(versions) != 1:
-        fail(source, f"compiles to {len(versions)} version resources, expected 1")
+        fail(source, f"has {len(versions)} version resources, expected 1")
         return
     (key, fixed, children), _ = read_version_node(versions[0], 0)
     if key != "VS_VERSION_INFO" or len(fixed) != 52:
-        fail(source, "compiled version resource has no fixed part")
+        fail(source, "version resource has no fixed part")
         return
     signature, _struct_version, ms, ls, pms, pls = struct.unpack_from("<IIIIII", fixed, 0)
     file_type = struct.unpack_from("<I", fixed, 36)[0]
     numbers = [ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF]
     product = [pms >> 16, pms & 0xFFFF, pls >> 16, pls & 0xFFFF]
     if signature != 0xFEEF04BD:
-        fail(source, "compiled fixed version part has a wrong signature")
-    if numbers != version_numbers() or product != version_numbers():
-        fail(source, f"compiled versions are {numbers} and {product}")
+        fail(source, "fixed version part has a wrong signature")
+    if numbers != version_numbers(version) or product != version_numbers(version):
+        fail(source, f"versions are {numbers} and {product}, expected {version_numbers(version)}")
     if file_type != 1:
-        fail(source, f"compiled file type is {file_type}, not 1")
+        fail(source, f"file type is {file_type}, not 1")
 
     strings = {}
     translation = None
@@ -268,24 +154,24 @@ def check_resources(root, source, program, entries):
         if child_key == "StringFileInfo":
             for table_key, _v, rows in grandchildren:
                 if table_key.lower() != STRING_BLOCK:
-                    fail(source, f"compiled string table is {table_key}")
+                    fail(source, f"string table is {table_key}")
                 for row_key, row_value, _none in rows:
                     strings[row_key] = row_value.rstrip("\0")
         elif child_key == "VarFileInfo":
             for var_key, var_value, _none in grandchildren:
                 if var_key == "Translation":
                     translation = struct.unpack_from("<HH", var_value, 0)
-    if strings != expected_strings(program):
-        fail(source, f"compiled strings are {strings}, expected {expected_strings(program)}")
+    if strings != expected_strings(program, version):
+        fail(source, f"strings are {strings}, expected {expected_strings(program, version)}")
     if translation != (LANGUAGE, CODEPAGE):
-        fail(source, f"compiled translation is {translation}")
+        fail(source, f"translation is {translation}")
 
     groups = [body for kind, _n, _l, body in entries if kind == RT_GROUP_ICON]
     images = [body for kind, _n, _l, body in entries if kind == RT_ICON]
     ico = (root / "data" / "icons" / "plugo.ico").read_bytes()
     (count,) = struct.unpack_from("<H", ico, 4)
     if len(groups) != 1 or len(images) != count or count == 0:
-        fail(source, f"compiles to {len(groups)} icon groups and {len(images)} images; plugo.ico has {count}")
+        fail(source, f"has {len(groups)} icon groups and {len(images)} images; plugo.ico has {count}")
 
 
 # ---- the built programs ----------------------------------------------------------------------
@@ -306,7 +192,7 @@ IMAGE_SUBSYSTEM_WINDOWS_GUI = 2
 
 
 def read_pe(data):
-    """A Windows program's subsystem, imported DLLs and resources (as read_res gives them)."""
+    """A Windows program's subsystem, imported DLLs and resources as (type, name, language, bytes)."""
     if data[:2] != b"MZ":
         raise ValueError("not a Windows program")
     (pe,) = struct.unpack_from("<I", data, 0x3C)
@@ -369,7 +255,7 @@ def read_pe(data):
     return subsystem, imports, entries
 
 
-def check_programs(root, folder):
+def check_programs(root, folder, version):
     for program in PROGRAMS:
         path = folder / f"{program}.exe"
         if not path.is_file():
@@ -385,7 +271,7 @@ def check_programs(root, folder):
         foreign = sorted(name for name in imports if name not in SYSTEM_DLLS)
         if foreign:
             fail(path, f"needs DLLs that Windows does not have: {', '.join(foreign)}")
-        check_resources(root, path, program, entries)
+        check_resources(root, path, program, entries, version)
     extra = sorted(p.name for p in folder.glob("*.dll"))
     if extra:
         fail(folder, f"holds DLLs: {', '.join(extra)}")
@@ -417,8 +303,23 @@ def check_icon(root):
 
 # ---- the desktop entries ---------------------------------------------------------------------
 
-def check_desktop(root, program, validator):
-    path = root / "packaging" / f"{program}.desktop"
+def read_utf8(path):
+    if not path.is_file():
+        fail(path, "missing")
+        return None
+    data = path.read_bytes()
+    if data.startswith(b"\xef\xbb\xbf"):
+        fail(path, "begins with a byte-order mark")
+        data = data[3:]
+    try:
+        return data.decode("utf-8")
+    except UnicodeDecodeError as error:
+        fail(path, f"is not UTF-8: {error}")
+        return None
+
+
+def check_desktop(folder, program, version, validator):
+    path = folder / f"{program}.desktop"
     text = read_utf8(path)
     if text is None:
         return
@@ -442,7 +343,7 @@ def check_desktop(root, program, validator):
         "Path": "/usr/lib/plugo",
         "Icon": "plugo",
         "Terminal": "false",
-        "X-Plugo-Version": VERSION,
+        "X-Plugo-Version": version,
         "X-Plugo-Description": DESCRIPTION,
         "X-Plugo-InternalName": program,
     }
@@ -490,10 +391,10 @@ def check_mime_xml(root):
         fail(path, f"globs are {globs}, expected [{MIME_GLOB}]")
 
 
-def check_mime_database(root, mime_tool, cache_tool):
+def check_mime_database(root, folder, mime_tool, cache_tool):
     """Builds the XML and the editor's entry into scratch databases, as the package's triggers do."""
     xml_path = root / "packaging" / MIME_FILE
-    entry_path = root / "packaging" / "editor.desktop"
+    entry_path = folder / "editor.desktop"
     with tempfile.TemporaryDirectory() as scratch:
         share = pathlib.Path(scratch) / "share"
         (share / "mime" / "packages").mkdir(parents=True)
@@ -522,92 +423,47 @@ def check_mime_database(root, mime_tool, cache_tool):
                                  + (f": {said}" if said else ""))
 
 
-# ---- the project's one version number --------------------------------------------------------
-
-def check_project_version(root):
-    """packaging/version.cmake declares the project and every package; the records must agree."""
-    path = root / "packaging" / "version.cmake"
-    found = re.search(r"^set\(PLUGO_VERSION\s+(\d+)\.(\d+)\)", path.read_text(encoding="utf-8"), re.MULTILINE)
-    if not found:
-        fail(path, "does not set PLUGO_VERSION to MAJOR.MINOR")
-        return
-    text = f"{int(found.group(1))}.{int(found.group(2)):02d}"
-    if text != VERSION:
-        fail(path, f"gives the version {text}, while the records say {VERSION}")
-
-
-# ---- the application version in the programs' mains -----------------------------------------
-
-def check_main(root, program):
-    """The program sets its version where it starts; None when the program is not in the tree."""
-    folder = root / PROGRAMS[program]["sources"]
-    sources = sorted(folder.rglob("*.cpp"))
-    mains = [path for path in sources
-             if re.search(r"^int\s+main\s*\(", path.read_text(encoding="utf-8"), re.MULTILINE)]
-    if not mains:
-        if program == "plugo":
-            fail(folder, "has no main")
-        return None
-    setters = []
-    for path in sources:
-        for found in re.finditer(r'setApplicationVersion\(\s*(?:QStringLiteral\(\s*)?"([^"]*)"',
-                                 path.read_text(encoding="utf-8")):
-            setters.append((path, found.group(1)))
-    if not setters:
-        fail(folder, f'no source sets the application version "{VERSION}"')
-    for path, version in setters:
-        if version != VERSION:
-            fail(path, f'sets the application version "{version}", expected "{VERSION}"')
-    return mains
-
-
-def main():
-    arguments = sys.argv[1:]
-    if arguments[:1] == ["--programs"]:
-        if len(arguments) != 3:
-            print("usage: check-version-records.py --programs <folder of the .exe files> <source folder>")
-            return 2
-        root = pathlib.Path(arguments[2]).resolve()
-        check_programs(root, pathlib.Path(arguments[1]))
-        for line in failures:
-            print(line)
-        if failures:
-            return 1
-        print("The built programs carry their version records and the icon: " + ", ".join(
-            f"{program}.exe" for program in PROGRAMS) + "; each is one Windows GUI program with no DLL of its own")
-        return 0
-    root = pathlib.Path(arguments[0] if arguments else pathlib.Path(__file__).resolve().parent.parent).resolve()
-    llvm_rc = shutil.which("llvm-rc") or shutil.which("llvm-rc-14")
-    validator = shutil.which("desktop-file-validate")
-    mime_tool = shutil.which("update-mime-database")
-    cache_tool = shutil.which("update-desktop-database")
-
-    check_icon(root)
-    check_project_version(root)
-    for program in PROGRAMS:
-        check_rc_text(root, program)
-        if llvm_rc:
-            check_compiled(root, program, llvm_rc)
-        check_desktop(root, program, validator)
-        if check_main(root, program) is None:
-            print(f"{program} has no main in {PROGRAMS[program]['sources']}/: its application version is not checked")
-
-    check_mime_xml(root)
-    if mime_tool:
-        check_mime_database(root, mime_tool, cache_tool)
-    else:
-        print("update-mime-database is not installed (shared-mime-info): the MIME type was read as XML only")
-
-    if not llvm_rc:
-        print("llvm-rc is not installed: the resource scripts were read as text only")
-    if not validator:
-        print("desktop-file-validate is not installed (desktop-file-utils): desktop entries not validated")
+def report(success):
     for line in failures:
         print(line)
     if failures:
         return 1
-    print("Version records agree: " + ", ".join(PROGRAMS) + f"; *.gls is {MIME_TYPE}, opened by the editor")
+    print(success)
     return 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Checks the records of the built programs.")
+    mode = parser.add_mutually_exclusive_group(required=True)
+    mode.add_argument("--programs", type=pathlib.Path, help="the folder of the built Windows programs")
+    mode.add_argument("--desktop", type=pathlib.Path, help="the folder of the built desktop entries")
+    parser.add_argument("--version", required=True, help="the version the records must carry, such as 1.00")
+    parser.add_argument("source", type=pathlib.Path, help="the source folder")
+    arguments = parser.parse_args()
+    root = arguments.source.resolve()
+
+    if not re.fullmatch(r"\d+\.\d\d", arguments.version):
+        parser.error("--version is MAJOR.MINOR, the minor number in two digits")
+
+    if arguments.programs:
+        check_icon(root)
+        check_programs(root, arguments.programs, arguments.version)
+        return report("The built programs carry their version records and the icon: " + ", ".join(
+            f"{program}.exe" for program in PROGRAMS) + "; each is one Windows GUI program with no DLL of its own")
+
+    validator = shutil.which("desktop-file-validate")
+    mime_tool = shutil.which("update-mime-database")
+    cache_tool = shutil.which("update-desktop-database")
+    for program in PROGRAMS:
+        check_desktop(arguments.desktop, program, arguments.version, validator)
+    check_mime_xml(root)
+    if mime_tool:
+        check_mime_database(root, arguments.desktop, mime_tool, cache_tool)
+    else:
+        print("update-mime-database is not installed (shared-mime-info): the MIME type was read as XML only")
+    if not validator:
+        print("desktop-file-validate is not installed (desktop-file-utils): desktop entries not validated")
+    return report("The desktop entries agree: " + ", ".join(PROGRAMS) + f"; *.gls is {MIME_TYPE}, opened by the editor")
 
 
 if __name__ == "__main__":

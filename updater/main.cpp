@@ -4,6 +4,7 @@
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
+#include "plugo/version.h"
 #include "updater/frminfo.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("update"));
-        QApplication::setApplicationVersion(QStringLiteral("1.00"));
+        QApplication::setApplicationVersion(QStringLiteral(PLUGO_VERSION_TEXT));
         QApplication::setWindowIcon(platform::programIcon());
         platform::installSwedishTexts(app);
 

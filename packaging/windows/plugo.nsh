@@ -4,8 +4,8 @@
 ; to be replaced is not running.
 ;
 ; tools/windows/package.sh defines on the command line:
-;   PLUGO_VERSION_TEXT  "1.00", the version the programs show
-;   PLUGO_VERSION_QUAD  "1.0.0.0", for the installer's own version record
+;   PLUGO_VERSION_TEXT  the version the programs show ("1.00"), from packaging/version.cmake
+;   PLUGO_VERSION_QUAD  its four numbers ("1.0.0.0"), for the installer's own version record
 ;   PLUGO_ICON          the program icon (data/icons/plugo.ico)
 ;   PLUGO_FILES         the generated list of files (files.nsh): macros that put them in place
 ;                       and remove them

@@ -4,8 +4,8 @@
 ; version and icon, and *.gls opened by the editor. Run again, or run for a newer version, it
 ; replaces the installation in place: the folder of the uninstall record is the default.
 ;
-;   plugo-1.00-setup.exe                          pages in Swedish
-;   plugo-1.00-setup.exe /S [/D=C:\Some\Folder]   silent; /D= last, unquoted, may hold spaces
+;   plugo-<version>-setup.exe                          pages in Swedish
+;   plugo-<version>-setup.exe /S [/D=C:\Some\Folder]   silent; /D= last, unquoted, may hold spaces
 ; Exit code 0 when installed, 1 when the user cancelled, 2 when a program was open and the user
 ; (or a silent run) cancelled.
 

@@ -8,6 +8,7 @@
 #include "platform/product.h"
 #include "platform/qtdesktop.h"
 #include "platform/swedishtexts.h"
+#include "plugo/version.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -69,7 +70,7 @@ int runTrainer(int argc, char *argv[], const std::function<void(QWidget &)> &sho
     // Before any window is built, so that the menu bar's arrow is read only if it is ever drawn.
     QApplication::setStyle(new platform::DeferredArrowStyle);
     QApplication::setApplicationName(QStringLiteral("plugo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(PLUGO_VERSION_TEXT));
     platform::installSwedishTexts(app);
 #ifdef PLUGO_WARM_FONTCONFIG
     fonts.join();

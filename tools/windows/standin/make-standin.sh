@@ -21,8 +21,10 @@ PLUGO_PACKAGES+=(gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 plugo_install_packages
 
 mkdir -p "$build/bin" "$build/standin-objects"
+# The resource scripts include the version header, as the build writes it (plugo/version.h).
+cmake "-DPLUGO_VERSION_HEADER=$build/standin-objects/plugo/version.h" -P "$here/../version.cmake" >/dev/null
 for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
-  x86_64-w64-mingw32-windres -I "$PLUGO_ROOT/data/icons" "$PLUGO_ROOT/packaging/$program.rc" \
+  x86_64-w64-mingw32-windres -I "$PLUGO_ROOT/data/icons" -I "$build/standin-objects" "$PLUGO_ROOT/packaging/$program.rc" \
     -O coff -o "$build/standin-objects/$program-rc.o"
   x86_64-w64-mingw32-gcc-posix -O2 -Wall -Wextra -Werror -mwindows \
     "-DSTANDIN_NAME=\"$program\"" "-DSTANDIN_STAMP=\"$stamp\"" \
