@@ -14,7 +14,9 @@ DeferredIconEngine::DeferredIconEngine(std::function<QIcon()> read, QList<QSize>
 {
 }
 
-DeferredIconEngine::DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+DeferredIconEngine::DeferredIconEngine(std::shared_ptr<Shared> shared) : shared_(std::move(shared))
+{
+}
 
 const QIcon &DeferredIconEngine::icon()
 {
@@ -87,9 +89,8 @@ QIcon DeferredArrowStyle::standardIcon(StandardPixmap which, const QStyleOption 
     // the arrow is drawn.
     const QPointer<QWidget> owner(const_cast<QWidget *>(widget));
     const QPointer<QStyle> base(baseStyle());
-    return QIcon(new DeferredIconEngine([base, which, owner] {
-        return base ? base->standardIcon(which, nullptr, owner.data()) : QIcon();
-    }));
+    return QIcon(new DeferredIconEngine(
+        [base, which, owner] { return base ? base->standardIcon(which, nullptr, owner.data()) : QIcon(); }));
 }
 
 }  // namespace platform

@@ -57,8 +57,7 @@ QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 
 }  // namespace
 
-frmInfo::frmInfo(platform::Desktop &desktop, platform::InternetTransfer &transfer, UpdateServer server,
-                 QWidget *parent)
+frmInfo::frmInfo(platform::Desktop &desktop, platform::InternetTransfer &transfer, UpdateServer server, QWidget *parent)
     : QMainWindow(parent), desktop_(desktop), transfer_(transfer), server_(std::move(server)), animation_(desktop)
 {
     setObjectName(QStringLiteral("frmInfo"));
@@ -104,7 +103,8 @@ void frmInfo::buildControls(QWidget *client)
     // Where "MS Sans Serif" is missing (it is a bitmap font that Wine lacks), its TrueType
     // successor or Wine's Tahoma rather than whatever family comes first, often a serif one.
     QFont status;
-    status.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
+    status.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
     status.setPointSizeF(9.75);
     status.setBold(true);
     lblLadda->setFont(status);
@@ -201,8 +201,8 @@ void frmInfo::closeEvent(QCloseEvent *event)
 
 void frmInfo::InetPlugo_StateChanged(int state)
 {
-    if (const std::optional<QString> text =
-            stateText(state, state_.laddar, transfer_.responseCode(), transfer_.responseInfo()))
+    if (const std::optional<QString> text = stateText(state, state_.laddar, transfer_.responseCode(),
+                                                      transfer_.responseInfo()))
         lblLadda->setText(*text);
 }
 

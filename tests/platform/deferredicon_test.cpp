@@ -29,7 +29,12 @@ QIcon twoSizes()
 TEST(DeferredIcon, ReadOnceWhenAPictureIsFirstNeeded)
 {
     int reads = 0;
-    const QIcon icon(new DeferredIconEngine([&reads] { ++reads; return twoSizes(); }, {QSize(16, 16), QSize(32, 32)}));
+    const QIcon icon(new DeferredIconEngine(
+        [&reads] {
+            ++reads;
+            return twoSizes();
+        },
+        {QSize(16, 16), QSize(32, 32)}));
     const QIcon copy = icon;
     EXPECT_FALSE(copy.isNull());
     EXPECT_EQ(copy.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));
@@ -46,7 +51,10 @@ TEST(DeferredIcon, ReadOnceWhenAPictureIsFirstNeeded)
 TEST(DeferredIcon, UnknownSizesAreRead)
 {
     int reads = 0;
-    const QIcon icon(new DeferredIconEngine([&reads] { ++reads; return QIcon(); }));
+    const QIcon icon(new DeferredIconEngine([&reads] {
+        ++reads;
+        return QIcon();
+    }));
     EXPECT_TRUE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().isEmpty());
     EXPECT_EQ(reads, 1);
@@ -54,7 +62,8 @@ TEST(DeferredIcon, UnknownSizesAreRead)
 
 TEST(DeferredIcon, ProgramIconHasFourSizesAndTheSmallOneAlone)
 {
-    EXPECT_EQ(programIcon().availableSizes(), QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)}));
+    EXPECT_EQ(programIcon().availableSizes(),
+              QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)}));
     EXPECT_EQ(programIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
     EXPECT_EQ(smallProgramIcon().availableSizes(), QList<QSize>({QSize(16, 16)}));
     EXPECT_EQ(smallProgramIcon().pixmap(QSize(16, 16)).toImage(), programIcon().pixmap(QSize(16, 16)).toImage());

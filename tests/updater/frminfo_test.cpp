@@ -21,8 +21,8 @@ const QString kNoContact = QStringLiteral(
 
 QString newerText(const QString &row0, const QString &row1, const QString &row2)
 {
-    return QStringLiteral("Nyare version finns till följande plugoprodukter: \n\n") + row0 + u'\n' + row1 + u'\n'
-           + row2 + QStringLiteral("\n\nDu rekomenderas att uppdatera. Klicka på \"Uppdatera\"!");
+    return QStringLiteral("Nyare version finns till följande plugoprodukter: \n\n") + row0 + u'\n' + row1 + u'\n' + row2
+           + QStringLiteral("\n\nDu rekomenderas att uppdatera. Klicka på \"Uppdatera\"!");
 }
 
 QDateTime at(int year, int month, int day, int hour = 12, int minute = 0)
@@ -58,8 +58,7 @@ TEST_F(UpdaterWindowTest, StartsWithEveryControlInPlace)
 
     const QStringList captions{"PlugoPro  (plugo.exe)", "Vuzuvevizaduvareziv  (editor.exe)",
                                "Plugo update  (update.exe)"};
-    const std::vector<QRect> places{QRect(280, 176, 177, 17), QRect(280, 200, 185, 17),
-                                    QRect(280, 224, 169, 17)};
+    const std::vector<QRect> places{QRect(280, 176, 177, 17), QRect(280, 200, 185, 17), QRect(280, 224, 169, 17)};
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(box(row)->text(), captions[row]);
         EXPECT_EQ(box(row)->pos(), places[row].topLeft());
@@ -186,7 +185,8 @@ TEST_F(UpdaterWindowTest, SameDayIsNotNewer)
     EXPECT_TRUE(action("mnuKont")->isEnabled());
     for (int row = 0; row < 3; ++row)
         EXPECT_FALSE(box(row)->isEnabled());
-    EXPECT_TRUE(desktop.messages().empty()) << (desktop.messages().empty() ? QStringList() : desktop.messages()[0]).join("|").toStdString();
+    EXPECT_TRUE(desktop.messages().empty())
+        << (desktop.messages().empty() ? QStringList() : desktop.messages()[0]).join("|").toStdString();
     EXPECT_EQ(server.requests(), std::vector<QByteArray>{"/~tovald/plugo3/version"});
 }
 
@@ -340,7 +340,8 @@ TEST_F(UpdaterWindowTest, UnusableAnswersAreNoContact)
         testing_support::ServerReply reply;
     };
     const std::vector<Row> rows{
-        {"not found with a version-like body", testing_support::statusReply(404, "Not Found", "27 01 01$27 01 01$27 01 01£Fel")},
+        {"not found with a version-like body",
+         testing_support::statusReply(404, "Not Found", "27 01 01$27 01 01$27 01 01£Fel")},
         {"server error", testing_support::statusReply(500, "Internal Server Error", "")},
         {"empty body", testing_support::okReply("")},
         {"two fields", testing_support::okReply("27 01 01$27 01 01£Två")},

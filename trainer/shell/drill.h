@@ -24,8 +24,7 @@ web::PageSettings pageSettings(const modulePlugo &module);
 // holds the vocabulary and the drill's state; the window only shows what it is told.
 class Drill {
 public:
-    Drill(platform::Desktop &desktop, modulePlugo &module, web::WebCommands &web, PlugoView &view,
-          std::uint32_t seed);
+    Drill(platform::Desktop &desktop, modulePlugo &module, web::WebCommands &web, PlugoView &view, std::uint32_t seed);
 
     const vocabulary::Ovning &ovning() const { return ovning_; }
     const QString &filnamn() const { return filnamn_; }

@@ -89,12 +89,13 @@ frmInst::frmInst(platform::Desktop &desktop, modulePlugo &module, QWidget *paren
     for (int i = 0; i < 4; ++i)
         optFarg[i] = place<QRadioButton>(fraFarg, QStringLiteral("optFarg_%1").arg(i), colours[i],
                                          twips(240, 360 + 360 * i, 2292, 252));
-    const QString sizes[4] = {QStringLiteral("Normal"), QStringLiteral("+1"), QStringLiteral("+2"), QStringLiteral("+3")};
+    const QString sizes[4] = {QStringLiteral("Normal"), QStringLiteral("+1"), QStringLiteral("+2"),
+                              QStringLiteral("+3")};
     const QRect sizePlaces[4] = {twips(120, 360, 1092, 252), twips(1560, 360, 612, 252), twips(120, 720, 1092, 252),
                                  twips(1560, 720, 612, 252)};
     for (int i = 0; i < 4; ++i)
-        optTextstorlek[i] =
-            place<QRadioButton>(fraTextstorlek, QStringLiteral("optTextstorlek_%1").arg(i), sizes[i], sizePlaces[i]);
+        optTextstorlek[i] = place<QRadioButton>(fraTextstorlek, QStringLiteral("optTextstorlek_%1").arg(i), sizes[i],
+                                                sizePlaces[i]);
     cheTooltips = place<WrapCheckBox>(this, QStringLiteral("cheTooltips"), QStringLiteral("Visa inte verktygstips"),
                                       twips(2880, 360, 2052, 372));
     cheFilnamn = place<WrapCheckBox>(this, QStringLiteral("cheFilnamn"),
@@ -102,9 +103,9 @@ frmInst::frmInst(platform::Desktop &desktop, modulePlugo &module, QWidget *paren
 
     for (QPushButton *button : {cmdOk, cmdAvbryt})
         button->setAutoDefault(true);
-    QWidget *order[] = {cmdOk,          cmdAvbryt,         optFarg[0],        optFarg[1],
-                        optFarg[2],     optFarg[3],        optTextstorlek[0], optTextstorlek[1],
-                        optTextstorlek[2], optTextstorlek[3], cheTooltips,    cheFilnamn};
+    QWidget *order[] = {cmdOk,       cmdAvbryt,         optFarg[0],        optFarg[1],        optFarg[2],
+                        optFarg[3],  optTextstorlek[0], optTextstorlek[1], optTextstorlek[2], optTextstorlek[3],
+                        cheTooltips, cheFilnamn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 

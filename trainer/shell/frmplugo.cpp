@@ -22,10 +22,10 @@
 
 namespace shell {
 
+using platform::twips;
 using platform::form::button;
 using platform::form::label;
 using platform::form::place;
-using platform::twips;
 
 frmPlugo::frmPlugo(platform::Desktop &desktop, modulePlugo &module, std::uint32_t seed, QWidget *parent)
     : QMainWindow(parent), desktop_(desktop), module_(module), web_(desktop),

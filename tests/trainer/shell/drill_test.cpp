@@ -77,8 +77,8 @@ TEST_F(DrillTest, ALoadShowsTheVocabularyReadyToBegin)
     ASSERT_TRUE(drill.oppnadirekt(path));
     EXPECT_EQ(view.caption, "PlugoPro 1.00 - " + path);
     EXPECT_EQ(QStringList({view.sprak1, view.sprak2, view.words, view.meanings, view.statistik.kvar, view.next}),
-              QStringList({"Svenska", "Engelska", "Svenska glosor: 2", "Engelska betydelser: 3", "Kvar att öva: 3",
-                           "Börja"}));
+              QStringList(
+                  {"Svenska", "Engelska", "Svenska glosor: 2", "Engelska betydelser: 3", "Kvar att öva: 3", "Börja"}));
     EXPECT_TRUE(view.nextEnabled);
     EXPECT_FALSE(view.checkEnabled);
     EXPECT_EQ(view.focus, "next");

@@ -164,7 +164,8 @@ TEST(Pages, AnEmptyVocabularyHasAnEmptyTable)
     const vocabulary::Glosor glosor = glosorOf("Svenska", "Engelska", {});
     const QList<QByteArray> lines = linesOf(web::vocabularyPage(glosor, context(0, 0)));
     ASSERT_EQ(lines.size(), 16);
-    EXPECT_EQ(lines[5], "Det finns 0 ord p\xe5 \"Svenska\" med tillsammans 0 betydelser p\xe5 \"Engelska\".</font></p>");
+    EXPECT_EQ(lines[5],
+              "Det finns 0 ord p\xe5 \"Svenska\" med tillsammans 0 betydelser p\xe5 \"Engelska\".</font></p>");
     EXPECT_EQ(lines[7], "<table>");
     EXPECT_EQ(lines[8], "</table></font>");
 }
@@ -182,7 +183,8 @@ TEST(Pages, TheTwoPagesDifferOnlyWhereTheyShould)
     QList<QByteArray> rest = report;
     rest.remove(6, 3);
     const QByteArray cur = "<font face=\"verdana,arial\" font size=\"+2\">hund&nbsp;&nbsp;&nbsp;&nbsp;</font>";
-    const QByteArray houndMissed = "<font face=\"verdana,arial\" font size=\"+2\"><b><i>hund</i></b>&nbsp;&nbsp;&nbsp;&nbsp;</font>";
+    const QByteArray houndMissed =
+        "<font face=\"verdana,arial\" font size=\"+2\"><b><i>hund</i></b>&nbsp;&nbsp;&nbsp;&nbsp;</font>";
     const QByteArray steed = "<font face=\"verdana,arial\" font size=\"+2\">h\xe4st&nbsp;&nbsp;&nbsp;&nbsp;</font>";
     EXPECT_EQ(rest.removeAll(houndMissed), 1);
     rest.removeAt(rest.indexOf(cur, rest.indexOf(cur) + 1));

@@ -110,10 +110,9 @@ inline ::testing::AssertionResult matchesGolden(const QByteArray &page, const QS
     const auto shown = [line](const QList<QByteArray> &lines) {
         return line < lines.size() ? QByteArray(lines[line]).replace('\r', "").toStdString() : std::string("(end)");
     };
-    return ::testing::AssertionFailure()
-           << "the page differs from " << name.toStdString() << " at line " << line + 1 << "\n  stored: "
-           << shown(want) << "\n  page:   " << shown(got)
-           << "\n(PLUGO_WRITE_GOLDEN=1 writes the page as the new golden page)";
+    return ::testing::AssertionFailure() << "the page differs from " << name.toStdString() << " at line " << line + 1
+                                         << "\n  stored: " << shown(want) << "\n  page:   " << shown(got)
+                                         << "\n(PLUGO_WRITE_GOLDEN=1 writes the page as the new golden page)";
 }
 
 // The lines of a page, without their CR LF.

@@ -47,7 +47,8 @@ QStringList endOfDrill(int antalratt, const QString &procent)
 
 QStringList pageNotSaved(const QString &path)
 {
-    return {"Websidan kunde inte sparas som\n\"" + path + "\".\nVälj en annan mapp eller ett annat namn och försök igen.",
+    return {"Websidan kunde inte sparas som\n\"" + path
+                + "\".\nVälj en annan mapp eller ett annat namn och försök igen.",
             "Kunde inte spara", "48"};
 }
 
@@ -143,7 +144,10 @@ public:
             answerOne(entries, missed, asked == total ? beforeLastCheck : std::function<void()>{});
     }
 
-    QStringList files() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    QStringList files() const
+    {
+        return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 
     // The drill is over and a new one can start: "Börja" on the button, nothing on show.
     void expectDrillEnded()
@@ -209,7 +213,8 @@ TEST(LatestPractice, MarkupInTheVocabularyIsShownNotObeyed)
 {
     Trainer trainer;
     // A name a file can have on Windows too, which has no "<" or ">" in its file names.
-    trainer.load(QStringLiteral("a&b &lt;c&gt; Ωmega.gls"), QStringLiteral("[Svenska & \"latin\"-<Engelska>]"), markupWords());
+    trainer.load(QStringLiteral("a&b &lt;c&gt; Ωmega.gls"), QStringLiteral("[Svenska & \"latin\"-<Engelska>]"),
+                 markupWords());
     trainer.drill(markupWords(), {"<script>alert(1)</script>"});
     EXPECT_TRUE(matchesGolden(trainer.folder.read(kReport), "report_escaped.html"));
 
@@ -312,7 +317,8 @@ TEST(SparaWeb, ThePageLandsAtExactlyTheChosenPath)
 {
     Trainer trainer;
     trainer.load("engelska.gls", kEnglishHeader, englishWords());
-    for (const QString &name : {QStringLiteral("engelska"), QStringLiteral("sida.html"), QStringLiteral(" med mellanslag.html ")}) {
+    for (const QString &name :
+         {QStringLiteral("engelska"), QStringLiteral("sida.html"), QStringLiteral(" med mellanslag.html ")}) {
         trainer.desktop.chooseSave(trainer.folder.file(name));
         trainer.trigger("mnuSparaweb");
         EXPECT_TRUE(matchesGolden(trainer.folder.read(name), "vocabulary_farg0_size0.html")) << name.toStdString();
@@ -387,7 +393,8 @@ TEST(OppnaWeb, TheChosenPageGoesToTheBrowserWithoutSpaces)
 
     const auto dialogs = trainer.desktop.callsOf("openFileDialog");
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].args, (QStringList{"Webbsida öppnas av din webbläsare", "html fil (*.html)|*.html", "", "no-prompt"}));
+    EXPECT_EQ(dialogs[0].args,
+              (QStringList{"Webbsida öppnas av din webbläsare", "html fil (*.html)|*.html", "", "no-prompt"}));
     const auto opened = trainer.desktop.callsOf("openDocument");
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].args, (QStringList{"/hem/elev/glosor sida.html", trainer.folder.path()}));
@@ -413,7 +420,8 @@ TEST(Ovning, NoReportYetGivesTheMessage)
     // A folder by the report's name is no report either.
     ASSERT_TRUE(QDir(trainer.folder.path()).mkdir(kReport));
     trainer.trigger("mnuOvning");
-    const QStringList message{"Någon senaste övning finns inte sparad. Gör en ny övning först.", "Ingen övning sparad", "0"};
+    const QStringList message{"Någon senaste övning finns inte sparad. Gör en ny övning först.", "Ingen övning sparad",
+                              "0"};
     EXPECT_EQ(trainer.desktop.messages(), (std::vector<QStringList>{message, message}));
     EXPECT_TRUE(trainer.desktop.callsOf("openDocument").empty());
 }
