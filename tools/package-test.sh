@@ -21,11 +21,8 @@ build=$(cd "${1:-$PLUGO_BUILD}" && pwd)
 # then fails the test instead of being reported.
 strict_data_home=${PLUGO_STRICT_DATA_HOME:-1}
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=checks.sh
+source "$PLUGO_ROOT/tools/checks.sh"
 
 scratch=$(mktemp -d)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
@@ -373,8 +370,4 @@ else
   [ "$failures" -eq 0 ] && echo "The /opt/plugo installation upgraded to /usr/lib/plugo; nothing left under /opt."
 fi
 
-if [ "$failures" -ne 0 ]; then
-  echo "Package test: $failures failure(s)." >&2
-  exit 1
-fi
-echo "Package test passed."
+checks_end "Package test passed." "Package test: $failures failure(s)."

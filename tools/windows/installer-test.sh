@@ -22,6 +22,8 @@
 #   the signatures verify with osslsigncode, a changed byte breaks them, and a signed installer
 #   still installs.
 # Runs itself under Xvfb when there is no display (the open program needs one).
+# The checks' own functions run through expect and must (tools/checks.sh):
+# shellcheck disable=SC2317
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -29,6 +31,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../setup.sh"
 # shellcheck source=files.sh
 source "$here/files.sh"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
+# shellcheck source=../checks.sh
+source "$here/../checks.sh"
 
 if [ $# -ne 1 ]; then
   echo "usage: tools/windows/installer-test.sh BUILD | --standin" >&2
@@ -42,13 +48,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-scratch=$(mktemp -d /tmp/plugo-installer-test.XXXXXX)
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+plugo_wine_scratch plugo-installer-test
 
 if [ "$1" = "--standin" ]; then
   build=$scratch/build
@@ -72,24 +72,10 @@ mapfile -t data_folders < <(plugo_windows_data_folders)
 programs=("${PLUGO_WINDOWS_PROGRAMS[@]}")
 kept=(plugo.slg recentg.txt latest_practice.html)
 
-failures=0
-checks=0
-ok() { checks=$((checks + 1)); }
-fail() {
-  checks=$((checks + 1))
-  failures=$((failures + 1))
-  echo "FAIL: $*" >&2
-}
-expect() { # expect DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then ok; else fail "$what"; fi
-}
-
 echo "-- a Wine prefix of its own"
-wineboot -i >/dev/null 2>&1
-wineserver -w
+plugo_wine_boot
 
+# shellcheck source=wine-session.sh
 source "$here/wine-session.sh"
 startmenu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/PlugoPro
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plugo'
@@ -370,5 +356,4 @@ else
   fail "package.sh with a certificate and key"
 fi
 
-echo "$checks checks, $failures failed"
-[ "$failures" -eq 0 ]
+checks_end "$checks checks, $failures failed"
