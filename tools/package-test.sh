@@ -40,13 +40,13 @@ programs=(plugo)
 [ -x "$build/bin/update" ] && programs+=(update)
 [ -x "$build/bin/editor" ] && programs+=(editor)
 has_editor() { [[ " ${programs[*]} " == *" editor "* ]]; }
-data=()
-while IFS= read -r name; do data+=("$name"); done < <(
-  cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \
-    \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) -printf '%f\n' | sort)
 # The licence and the notices lie beside the programs in the folder and the archive; the Debian
 # package has them as its copyright file instead.
 notices=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
+# The data files: what the build lists as shipping beside the programs (data/files.cmake), but for
+# the notices and the dictionaries.
+[ -f "$build/data-files.txt" ] || die "$build has no data-files.txt, the list of the files that ship"
+mapfile -t data < <(grep -v -x -F "${notices[@]/#/-e}" "$build/data-files.txt" | grep -v '^dictionaries/')
 # So do the spelling dictionaries, in dictionaries/ (packaging/dictionaries.cmake names them); the
 # Debian package recommends Debian's packages of them, whose files the editor reads in /usr/share/hunspell.
 mapfile -t dictionary_files < <(cmake -P "$PLUGO_ROOT/packaging/dictionaries.cmake")

@@ -59,7 +59,7 @@ packages=$build/packages
 version=$(cmake -P "$here/version.cmake" | sed -n 's/^PLUGO_VERSION_TEXT=//p')
 setup=$packages/plugo-$version-setup.exe
 [ -f "$setup" ] && [ -f "$packages/plugo_upd.exe" ] || "$here/package.sh" "$build" >/dev/null
-mapfile -t data < <(plugo_windows_data_files)
+plugo_windows_data "$build" || exit 1
 kept=(plugo.slg recentg.txt)
 
 echo "-- 1. the whole installation, silent"
@@ -96,6 +96,7 @@ must "the first release is published" "$PLUGO_ROOT/tools/publish-update" "$site"
 rebuilt=$scratch/rebuilt
 mkdir -p "$rebuilt/bin"
 cp -pr "$build/bin"/* "$rebuilt/bin/"
+cp "$build/data-files.txt" "$rebuilt/"
 tomorrow=$(date -d 'tomorrow' +%F)
 touch -d "$tomorrow 12:00" "$rebuilt/bin/plugo.exe"
 must "the newer trainer is packed" "$here/package.sh" "$rebuilt" plugo_upd.exe >/dev/null

@@ -66,9 +66,8 @@ if [ ! -f "$setup" ] || [ ! -f "$msi" ] || [ ! -f "$packages/plugo_upd.exe" ] ||
   [ ! -f "$packages/editor_upd.exe" ] || [ ! -f "$packages/update_upd.exe" ]; then
   "$here/package.sh" "$build" >/dev/null
 fi
-mapfile -t data < <(plugo_windows_data_files)
-# The folders they lie in (dictionaries), which the installation makes and the uninstallers remove.
-mapfile -t data_folders < <(plugo_windows_data_folders)
+# The data files, and the folders they lie in (dictionaries).
+plugo_windows_data "$build" || exit 1
 programs=("${PLUGO_WINDOWS_PROGRAMS[@]}")
 kept=(plugo.slg recentg.txt latest_practice.html)
 
@@ -335,6 +334,7 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Plugo test signer/O
 signed=$scratch/signed
 mkdir -p "$signed/bin"
 cp -r "$build/bin"/* "$signed/bin/"
+cp "$build/data-files.txt" "$signed/"
 if PLUGO_SIGN_CERT=$keys/cert.pem PLUGO_SIGN_KEY=$keys/key.pem "$here/package.sh" "$signed" >/dev/null 2>&1; then
   ok
   for file in "plugo-$version-setup.exe" plugo_upd.exe editor_upd.exe update_upd.exe "plugo-$version.msi"; do
