@@ -44,11 +44,11 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-plugo_wine_scratch plugo-chain-test
 server=
 # The update server stops when its standard input ends.
 stop_server() { [ -z "$server" ] || { exec 7>&-; wait "$server" 2>/dev/null || true; }; }
 plugo_wine_cleanup_steps+=(stop_server)
+plugo_wine_scratch plugo-chain-test
 
 echo "-- a Wine prefix of its own"
 plugo_wine_ready
