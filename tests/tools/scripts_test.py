@@ -36,23 +36,16 @@ class Checks(unittest.TestCase):
                               'echo "went on"; checks_end "$checks checks, $failures failed"')
         self.assertEqual((code, out, err), (1, "went on\n4 checks, 2 failed\n", "FAIL: two\nFAIL: three\n"))
 
-    def test_every_check_passed(self):
-        code, out, err = bash(CHECKS + 'expect "one" true; ok; checks_end "$checks passed" "failed"')
-        self.assertEqual((code, out, err), (0, "2 passed\n", ""))
+    def test_every_check_passed_and_the_failed_line_goes_to_standard_error(self):
+        end = 'checks_end "$checks passed" "$failures failure(s)."'
+        self.assertEqual(bash(CHECKS + 'expect "one" true; ok; ' + end), (0, "2 passed\n", ""))
+        self.assertEqual(bash(CHECKS + 'fail "x"; ' + end), (1, "", "FAIL: x\n1 failure(s).\n"))
 
-    def test_the_failed_line_goes_to_standard_error(self):
-        code, out, err = bash(CHECKS + 'fail "x"; checks_end "passed" "$failures failure(s)."')
-        self.assertEqual((code, out, err), (1, "", "FAIL: x\n1 failure(s).\n"))
-
-    def test_die_and_a_failed_must_stop_at_once(self):
-        code, out, err = bash(CHECKS + 'die "no key"; echo "went on"')
-        self.assertEqual((code, out, err), (1, "", "FAIL: no key\n"))
-        code, out, err = bash(CHECKS + 'must "step one" true; must "step two" false; echo "went on"')
-        self.assertEqual((code, out, err), (1, "", "FAIL: step two; the script stops here\n"))
-
-    def test_must_counts_no_check(self):
-        code, out, _ = bash(CHECKS + 'must "step" true; checks_end "$checks"')
-        self.assertEqual((code, out), (0, "0\n"))
+    def test_die_and_a_failed_must_stop_at_once_and_must_counts_no_check(self):
+        self.assertEqual(bash(CHECKS + 'die "no key"; echo "went on"'), (1, "", "FAIL: no key\n"))
+        self.assertEqual(bash(CHECKS + 'must "one" true; must "two" false; echo "went on"'),
+                         (1, "", "FAIL: two; the script stops here\n"))
+        self.assertEqual(bash(CHECKS + 'must "step" true; checks_end "$checks"'), (0, "0\n", ""))
 
 
 class WineEnvironment(unittest.TestCase):
