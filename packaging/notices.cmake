@@ -12,8 +12,8 @@ set(PLUGO_SOURCE_URL "" CACHE STRING
 
 set(plugo_third_party_list ${CMAKE_SOURCE_DIR}/packaging/third-party.txt)
 set(plugo_third_party_tool ${CMAKE_SOURCE_DIR}/tools/third-party.py)
-set(plugo_notices ${PLUGO_BIN_DIR}/THIRD-PARTY-NOTICES.txt)
-set(plugo_licence ${PLUGO_BIN_DIR}/LICENSE.txt)
+set(plugo_notices ${PLUGO_BIN_DIR}/${PLUGO_NOTICES_FILE})
+set(plugo_licence ${PLUGO_BIN_DIR}/${PLUGO_LICENCE_FILE})
 
 # The GPL's text beside the programs, as LICENSE.txt so that every system opens it as text; with
 # Windows' line ends for the Windows programs.

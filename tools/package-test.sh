@@ -21,11 +21,8 @@ build=$(cd "${1:-$PLUGO_BUILD}" && pwd)
 # then fails the test instead of being reported.
 strict_data_home=${PLUGO_STRICT_DATA_HOME:-1}
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=checks.sh
+source "$PLUGO_ROOT/tools/checks.sh"
 
 scratch=$(mktemp -d)
 trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
@@ -43,13 +40,13 @@ programs=(plugo)
 [ -x "$build/bin/update" ] && programs+=(update)
 [ -x "$build/bin/editor" ] && programs+=(editor)
 has_editor() { [[ " ${programs[*]} " == *" editor "* ]]; }
-data=()
-while IFS= read -r name; do data+=("$name"); done < <(
-  cd "$PLUGO_ROOT/data" && find . -maxdepth 1 -type f \
-    \( -name '*.gif' -o -name '*.bmp' -o -name '*.html' -o -name '*.gls' \) -printf '%f\n' | sort)
 # The licence and the notices lie beside the programs in the folder and the archive; the Debian
 # package has them as its copyright file instead.
 notices=(LICENSE.txt THIRD-PARTY-NOTICES.txt)
+# The data files: what the build lists as shipping beside the programs (data/files.cmake), but for
+# the notices and the dictionaries.
+[ -f "$build/data-files.txt" ] || die "$build has no data-files.txt, the list of the files that ship"
+mapfile -t data < <(grep -v -x -F "${notices[@]/#/-e}" "$build/data-files.txt" | grep -v '^dictionaries/')
 # So do the spelling dictionaries, in dictionaries/ (packaging/dictionaries.cmake names them); the
 # Debian package recommends Debian's packages of them, whose files the editor reads in /usr/share/hunspell.
 mapfile -t dictionary_files < <(cmake -P "$PLUGO_ROOT/packaging/dictionaries.cmake")
@@ -373,8 +370,4 @@ else
   [ "$failures" -eq 0 ] && echo "The /opt/plugo installation upgraded to /usr/lib/plugo; nothing left under /opt."
 fi
 
-if [ "$failures" -ne 0 ]; then
-  echo "Package test: $failures failure(s)." >&2
-  exit 1
-fi
-echo "Package test passed."
+checks_end "Package test passed." "Package test: $failures failure(s)."

@@ -17,6 +17,8 @@
 #    editor and the updater are untouched, and the user's kept files are still there;
 # 5. the check again: nothing is newer.
 # Runs itself under Xvfb when there is no display (the trainer's window needs one).
+# The checks' own functions run through expect and must (tools/checks.sh):
+# shellcheck disable=SC2317
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -24,6 +26,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../setup.sh"
 # shellcheck source=files.sh
 source "$here/files.sh"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
+# shellcheck source=../checks.sh
+source "$here/../checks.sh"
 
 if [ $# -ne 1 ] || [ ! -d "$1/bin" ]; then
   echo "usage: tools/windows/chain-test.sh BUILD   (the Windows build folder)" >&2
@@ -38,45 +44,22 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-scratch=$(mktemp -d /tmp/plugo-chain-test.XXXXXX)
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 server=
-cleanup() {
-  # The server stops when its standard input ends.
-  [ -n "$server" ] && { exec 7>&-; wait "$server" 2>/dev/null || true; }
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-failures=0
-checks=0
-expect() { # expect DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  checks=$((checks + 1))
-  if ! "$@"; then
-    failures=$((failures + 1))
-    echo "FAIL: $what" >&2
-  fi
-}
-# Stops at once: what follows needs this step.
-must() { # must DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  "$@" || { echo "FAIL: $what; the chain stops here" >&2; exit 1; }
-}
+# The update server stops when its standard input ends.
+stop_server() { [ -z "$server" ] || { exec 7>&-; wait "$server" 2>/dev/null || true; }; }
+plugo_wine_cleanup_steps+=(stop_server)
+plugo_wine_scratch plugo-chain-test
 
 echo "-- a Wine prefix of its own"
-"$here/wine-run" "$WINEPREFIX" cmd /c exit 0 >/dev/null 2>&1 || true
-wineserver -w
+plugo_wine_ready
+# shellcheck source=wine-session.sh
 source "$here/wine-session.sh"
 
 packages=$build/packages
 version=$(cmake -P "$here/version.cmake" | sed -n 's/^PLUGO_VERSION_TEXT=//p')
 setup=$packages/plugo-$version-setup.exe
 [ -f "$setup" ] && [ -f "$packages/plugo_upd.exe" ] || "$here/package.sh" "$build" >/dev/null
-mapfile -t data < <(plugo_windows_data_files)
+plugo_windows_data "$build" || exit 1
 kept=(plugo.slg recentg.txt)
 
 echo "-- 1. the whole installation, silent"
@@ -113,6 +96,7 @@ must "the first release is published" "$PLUGO_ROOT/tools/publish-update" "$site"
 rebuilt=$scratch/rebuilt
 mkdir -p "$rebuilt/bin"
 cp -pr "$build/bin"/* "$rebuilt/bin/"
+cp "$build/data-files.txt" "$rebuilt/"
 tomorrow=$(date -d 'tomorrow' +%F)
 touch -d "$tomorrow 12:00" "$rebuilt/bin/plugo.exe"
 must "the newer trainer is packed" "$here/package.sh" "$rebuilt" plugo_upd.exe >/dev/null
@@ -172,5 +156,4 @@ expect "the user's settings in the local application data folder still there" \
 echo "-- 5. the check again: nothing is newer"
 expect "nothing newer after the update" chain_step AfterTheUpdateNothingIsNewer
 
-echo "update chain: $((checks - failures)) of $checks checks passed"
-[ "$failures" -eq 0 ]
+checks_end "update chain: $((checks - failures)) of $checks checks passed"

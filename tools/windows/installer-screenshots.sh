@@ -15,6 +15,8 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../setup.sh"
 # shellcheck source=files.sh
 source "$here/files.sh"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
   echo "usage: tools/windows/installer-screenshots.sh BUILD|--standin [output folder]" >&2
@@ -27,15 +29,9 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 out=$(mkdir -p "${2:-$PLUGO_ROOT/docs}" && cd "${2:-$PLUGO_ROOT/docs}" && pwd)
-scratch=$(mktemp -d /tmp/plugo-installer-shots.XXXXXX)
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+plugo_wine_scratch plugo-installer-shots
 # Only Wine's: the shell has no such locale, and needs none.
 wine() { LC_ALL=sv_SE.UTF-8 command wine "$@"; }
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
 
 if [ "$1" = "--standin" ]; then
   build=$scratch/build
@@ -47,8 +43,7 @@ version=$(cmake -P "$here/version.cmake" | sed -n 's/^PLUGO_VERSION_TEXT=//p')
 packages=$build/packages
 [ -f "$packages/plugo-$version-setup.exe" ] && [ -f "$packages/plugo_upd.exe" ] || "$here/package.sh" "$build" >/dev/null
 
-wineboot -i >/dev/null 2>&1
-wineserver -w
+plugo_wine_boot
 folder=$WINEPREFIX/drive_c/Program\ Files/Plugo
 
 # until SECONDS COMMAND...: waits for a condition, looking again every tenth of a second.
@@ -120,4 +115,4 @@ echo "-- the uninstaller"
 wine "$folder/uninstall.exe" >/dev/null 2>&1 &
 until_true 60 has_window 'PlugoPro'
 shot uninstall-confirm "$(window 'PlugoPro')"
-wineserver -k
+plugo_wine_server_stop

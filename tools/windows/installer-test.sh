@@ -22,6 +22,8 @@
 #   the signatures verify with osslsigncode, a changed byte breaks them, and a signed installer
 #   still installs.
 # Runs itself under Xvfb when there is no display (the open program needs one).
+# The checks' own functions run through expect and must (tools/checks.sh):
+# shellcheck disable=SC2317
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -29,6 +31,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../setup.sh"
 # shellcheck source=files.sh
 source "$here/files.sh"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh"
+# shellcheck source=../checks.sh
+source "$here/../checks.sh"
 
 if [ $# -ne 1 ]; then
   echo "usage: tools/windows/installer-test.sh BUILD | --standin" >&2
@@ -42,13 +48,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-scratch=$(mktemp -d /tmp/plugo-installer-test.XXXXXX)
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+plugo_wine_scratch plugo-installer-test
 
 if [ "$1" = "--standin" ]; then
   build=$scratch/build
@@ -66,30 +66,15 @@ if [ ! -f "$setup" ] || [ ! -f "$msi" ] || [ ! -f "$packages/plugo_upd.exe" ] ||
   [ ! -f "$packages/editor_upd.exe" ] || [ ! -f "$packages/update_upd.exe" ]; then
   "$here/package.sh" "$build" >/dev/null
 fi
-mapfile -t data < <(plugo_windows_data_files)
-# The folders they lie in (dictionaries), which the installation makes and the uninstallers remove.
-mapfile -t data_folders < <(plugo_windows_data_folders)
+# The data files, and the folders they lie in (dictionaries).
+plugo_windows_data "$build" || exit 1
 programs=("${PLUGO_WINDOWS_PROGRAMS[@]}")
 kept=(plugo.slg recentg.txt latest_practice.html)
 
-failures=0
-checks=0
-ok() { checks=$((checks + 1)); }
-fail() {
-  checks=$((checks + 1))
-  failures=$((failures + 1))
-  echo "FAIL: $*" >&2
-}
-expect() { # expect DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then ok; else fail "$what"; fi
-}
-
 echo "-- a Wine prefix of its own"
-wineboot -i >/dev/null 2>&1
-wineserver -w
+plugo_wine_boot
 
+# shellcheck source=wine-session.sh
 source "$here/wine-session.sh"
 startmenu=$drive/ProgramData/Microsoft/Windows/Start\ Menu/Programs/PlugoPro
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Plugo'
@@ -349,6 +334,7 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Plugo test signer/O
 signed=$scratch/signed
 mkdir -p "$signed/bin"
 cp -r "$build/bin"/* "$signed/bin/"
+cp "$build/data-files.txt" "$signed/"
 if PLUGO_SIGN_CERT=$keys/cert.pem PLUGO_SIGN_KEY=$keys/key.pem "$here/package.sh" "$signed" >/dev/null 2>&1; then
   ok
   for file in "plugo-$version-setup.exe" plugo_upd.exe editor_upd.exe update_upd.exe "plugo-$version.msi"; do
@@ -370,5 +356,4 @@ else
   fail "package.sh with a certificate and key"
 fi
 
-echo "$checks checks, $failures failed"
-[ "$failures" -eq 0 ]
+checks_end "$checks checks, $failures failed"

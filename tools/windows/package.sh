@@ -50,8 +50,7 @@ if ! [[ $version_text =~ ^[0-9]+\.[0-9]{2}$ && $version_quad =~ ^[0-9]+\.[0-9]+\
   exit 1
 fi
 
-mapfile -t data < <(plugo_windows_data_files)
-mapfile -t data_folders < <(plugo_windows_data_folders)
+plugo_windows_data "$build" || exit 1
 missing=()
 for name in "${PLUGO_WINDOWS_PROGRAMS[@]/%/.exe}" "${data[@]}"; do
   [ -f "$bin/$name" ] || missing+=("$name")

@@ -16,11 +16,11 @@ prefix=${PLUGO_WINDOWS_BUILD:-$root/build-windows}/wine
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source=wine-env.sh
+source "$root/tools/windows/wine-env.sh"
+plugo_wine_env "$prefix"
 # The prefix made, its first server gone, then one server that stays for the whole run.
-"$root/tools/windows/wine-run" "$prefix" cmd /c exit 0 >/dev/null 2>&1 || true
-wineserver --wait || true
-wineserver --persistent=300
+plugo_wine_server_start 300
 
 # milliseconds <command...>: from start to the program's exit, which it does at its first paint.
 milliseconds() {
@@ -39,7 +39,7 @@ for ((round = 0; round < rounds; ++round)); do
   times[wine-trainer]+="$(milliseconds wine "$windows/bench_startup_trainer.exe") "
   times[wine-label]+="$(milliseconds wine "$windows/bench_startup_label.exe") "
 done
-wineserver --kill || true
+plugo_wine_server_stop
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 best() { tr ' ' '\n' | grep -v '^$' | sort -n | head -n 1; }

@@ -5,6 +5,8 @@
 
 PLUGO_WINDOWS_BUILD=${PLUGO_WINDOWS_BUILD:-$PLUGO_ROOT/build-windows}
 PLUGO_WINDOWS_TOOLKIT=$PLUGO_ROOT/tools/windows/toolkit.sh
+# shellcheck source=wine-env.sh
+source "$PLUGO_ROOT/tools/windows/wine-env.sh"
 
 # True when the toolkit is built and cached, so the Windows leg costs minutes, not an hour.
 plugo_windows_cached() {
@@ -37,15 +39,13 @@ plugo_wine() {
 plugo_windows_tests() {
   local jobs status=0
   jobs=$(nproc 2>/dev/null || echo 2)
-  export WINEPREFIX=$PLUGO_WINDOWS_BUILD/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  plugo_wine_env "$PLUGO_WINDOWS_BUILD/wine"
   # The prefix is made once, before tests start in parallel, and one Wine server serves them all.
-  plugo_wine cmd /c exit 0 >/dev/null 2>&1 || true
-  wineserver --wait || true
-  wineserver --persistent=60 || true
+  plugo_wine_server_start 60 || true
   # Wine's own services start with the first program on a server; not with the tests' first ones.
   plugo_wine cmd /c exit 0 >/dev/null 2>&1 || true
   ctest --test-dir "$PLUGO_WINDOWS_BUILD" --output-on-failure --parallel "$jobs" || status=$?
-  wineserver --kill || true
+  plugo_wine_server_stop
   return "$status"
 }
 

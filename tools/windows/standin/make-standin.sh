@@ -31,11 +31,14 @@ for program in "${PLUGO_WINDOWS_PROGRAMS[@]}"; do
     "$here/standin.c" "$build/standin-objects/$program-rc.o" -o "$build/bin/$program.exe"
 done
 rm -rf "$build/standin-objects"
+# What ships beside the programs, listed as the Windows build lists it (data/files.cmake).
+cmake -DWIN32=ON -DPLUGO_DATA_LIST="$build/data-files.txt" -P "$PLUGO_ROOT/data/files.cmake"
 while IFS= read -r name; do
   if [[ $name == dictionaries/* ]]; then
     continue  # laid out below, all at once, as the build does
-  elif [ "$name" = "$PLUGO_WINDOWS_CATALOGUE" ]; then
-    cp "$PLUGO_WINDOWS_CATALOGUE_SOURCE" "$build/bin/"
+  elif [[ $name == *.qm ]]; then
+    # The toolkit's catalogue, the host's copy as the build takes it.
+    cp "/usr/share/qt6/translations/$name" "$build/bin/"
   elif [ "$name" = LICENSE.txt ]; then
     sed 's/$/\r/' "$PLUGO_ROOT/LICENSE" >"$build/bin/$name"
   elif [ "$name" = THIRD-PARTY-NOTICES.txt ]; then
@@ -44,8 +47,8 @@ while IFS= read -r name; do
   else
     cp "$PLUGO_ROOT/data/$name" "$build/bin/"
   fi
-done < <(plugo_windows_data_files)
+done <"$build/data-files.txt"
 # The spelling dictionaries, as data/CMakeLists.txt lays them out for the Windows build.
-mapfile -t codes < <(plugo_windows_dictionary_files | sed -n 's|^dictionaries/\(.*\)\.aff$|\1|p')
+mapfile -t codes < <(cmake -P "$PLUGO_ROOT/packaging/dictionaries.cmake" | sed -n 's|^dictionaries/\(.*\)\.aff$|\1|p')
 python3 "$PLUGO_ROOT/tools/third-party.py" dictionaries --list "$PLUGO_ROOT/packaging/third-party.txt" \
   --out "$build/bin/dictionaries" --platform windows --codes "${codes[@]}"
